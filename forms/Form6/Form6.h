@@ -1,0 +1,12 @@
+#pragma once
+
+#include "toolkit/Window.h"
+
+namespace palettra {
+
+class Form6 : public toolkit::Window {
+public:
+    Form6();
+};
+
+} // namespace palettra

@@ -1,0 +1,35 @@
+#include "layouts/Layouts.h"
+
+namespace palettra {
+
+using namespace toolkit;
+
+// The window shares its title with Form4; only its name tells them apart.
+// clang-format off
+extern const WindowLayout Form6Layout {
+    .name = "Form6",
+    .caption = "Form4",
+    .controls = {
+        {.kind = Kind::CommandButton, .name = "Command2", .caption = "色 ちぇ～んじ",
+         .left = 8040, .top = 6600, .width = 3735, .height = 735, .tab = 8},
+        {.kind = Kind::CommandButton, .name = "Command1", .caption = "初期設定",
+         .left = 8040, .top = 5400, .width = 3735, .height = 855, .tab = 7},
+        {.kind = Kind::HScrollBar, .name = "HScroll1", .left = 8400, .top = 3360,
+         .width = 2295, .height = 375, .tab = 3, .max = 25, .value = 25},
+        {.kind = Kind::HScrollBar, .name = "HScroll2", .left = 8400, .top = 3720,
+         .width = 2295, .height = 375, .tab = 2, .max = 25, .value = 0},
+        {.kind = Kind::HScrollBar, .name = "HScroll3", .left = 8400, .top = 4080,
+         .width = 2295, .height = 375, .tab = 1, .max = 25, .value = 0},
+        {.kind = Kind::PictureBox, .name = "Picture1", .left = 2760, .top = 1440,
+         .width = 4260, .height = 7500, .tab = 0, .picture = ":/assets/apparatus.jpg"},
+        {.kind = Kind::Label, .name = "Label1", .index = 0, .caption = "Red",
+         .left = 7680, .top = 3360, .width = 495, .height = 375, .tab = 6, .font = {12}},
+        {.kind = Kind::Label, .name = "Label2", .index = 0, .caption = "Blue",
+         .left = 7680, .top = 4080, .width = 495, .height = 375, .tab = 5, .font = {12}},
+        {.kind = Kind::Label, .name = "Label3", .index = 0, .caption = "Green",
+         .left = 7680, .top = 3720, .width = 735, .height = 375, .tab = 4, .font = {12}},
+    },
+};
+// clang-format on
+
+} // namespace palettra

@@ -1,0 +1,51 @@
+#include "layouts/Layouts.h"
+
+namespace palettra {
+
+using namespace toolkit;
+
+// The buttons are numbered out of their top-to-bottom order ("End" is Command2).
+// Shape1 is the white ground that the two title labels sit on.
+// clang-format off
+extern const WindowLayout MenuLayout {
+    .name = "メニュー",
+    .caption = "",
+    .left = 300,
+    .top = 300,
+    .clientWidth = 1800,
+    .clientHeight = 10005,
+    .icon = ":/assets/menu.ico",
+    .controls = {
+        {.kind = Kind::CommandButton, .name = "Command7", .caption = "合成",
+         .left = 0, .top = 7440, .width = 1815, .height = 1215, .tab = 8,
+         .backColor = Fixed(0xFFFFFF), .graphical = true},
+        {.kind = Kind::CommandButton, .name = "Command6", .caption = "丸底フラスコ",
+         .left = 0, .top = 6120, .width = 1815, .height = 1215, .tab = 7,
+         .backColor = Fixed(0xFFFFFF), .graphical = true},
+        {.kind = Kind::CommandButton, .name = "Command5", .caption = "カラー重なり (正方形)",
+         .left = 0, .top = 4800, .width = 1815, .height = 1215, .tab = 6,
+         .backColor = Fixed(0xFFFFFF), .graphical = true},
+        {.kind = Kind::CommandButton, .name = "Command4", .caption = "カラー重なり",
+         .left = 0, .top = 3480, .width = 1815, .height = 1215, .tab = 5,
+         .backColor = Fixed(0xFFFFFF), .graphical = true},
+        {.kind = Kind::CommandButton, .name = "Command3", .caption = "％カラーチェンジ",
+         .left = 0, .top = 2160, .width = 1815, .height = 1215, .tab = 4,
+         .backColor = Fixed(0xFFFFFF), .graphical = true},
+        {.kind = Kind::CommandButton, .name = "Command2", .caption = "End",
+         .left = 0, .top = 9000, .width = 1815, .height = 975, .tab = 3,
+         .backColor = Fixed(0xFFFFFF), .graphical = true},
+        {.kind = Kind::CommandButton, .name = "Command1", .caption = "RGB → 1677万色",
+         .left = 0, .top = 840, .width = 1815, .height = 1215, .tab = 0,
+         .backColor = Fixed(0xFFFFFF), .graphical = true},
+        {.kind = Kind::Label, .name = "Label2", .caption = "Palettra",
+         .left = 360, .top = 360, .width = 1575, .height = 255, .tab = 2, .font = {12}},
+        {.kind = Kind::Label, .name = "Label1", .caption = "Quillon",
+         .left = 120, .top = 120, .width = 1455, .height = 255, .tab = 1, .font = {12}},
+        {.kind = Kind::Shape, .name = "Shape1",
+         .left = 0, .top = 0, .width = 1815, .height = 735,
+         .backColor = Fixed(0xFFFFFF), .shape = ShapeKind::Rectangle, .filled = true, .border = false},
+    },
+};
+// clang-format on
+
+} // namespace palettra

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "forms/Form1/Form1.h"
+#include "forms/Form2/Form2.h"
+#include "forms/Form3/Form3.h"
+#include "forms/Form4/Form4.h"
+#include "forms/Form5/Form5.h"
+#include "forms/Form6/Form6.h"
+#include "shell/Menu.h"
+
+#include <memory>
+
+namespace palettra {
+
+// The program's seven window objects, in their fixed order: the menu, which exists
+// from the start, and one slot per tool window, filled on the first request and
+// kept until the program ends.
+class Catalogue {
+public:
+    Catalogue();
+    ~Catalogue();
+
+    Menu& StartUp() { return menu_; }
+
+    template <typename Form> Form& Open(std::unique_ptr<Form>& slot)
+    {
+        if (!slot)
+            slot = std::make_unique<Form>();
+        slot->Show();
+        return *slot;
+    }
+
+    // Tool windows are destroyed before the menu that opened them.
+    std::unique_ptr<Form2> form2;
+    std::unique_ptr<Form1> form1;
+    std::unique_ptr<Form3> form3;
+    std::unique_ptr<Form4> form4;
+    std::unique_ptr<Form5> form5;
+    std::unique_ptr<Form6> form6;
+
+private:
+    Menu menu_;
+};
+
+} // namespace palettra

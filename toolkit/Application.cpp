@@ -1,0 +1,20 @@
+#include "toolkit/Application.h"
+
+#include "toolkit/Fonts.h"
+
+#include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
+
+namespace palettra::toolkit {
+
+void ConfigureApplication(QApplication& application)
+{
+    application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    application.setPalette(application.style()->standardPalette());
+    InstallFontSubstitutes();
+    application.setFont(ButtonFont());
+    application.setQuitOnLastWindowClosed(true);
+}
+
+} // namespace palettra::toolkit

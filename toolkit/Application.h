@@ -1,0 +1,11 @@
+#pragma once
+
+class QApplication;
+
+namespace palettra::toolkit {
+
+// One look on every desktop: Fusion, which paints a button's background colour, and the
+// Japanese faces behind the labels' font.
+void ConfigureApplication(QApplication& application);
+
+} // namespace palettra::toolkit

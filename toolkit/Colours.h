@@ -1,0 +1,27 @@
+#pragma once
+
+#include "common/ColourValue.h"
+#include "toolkit/WindowLayout.h"
+
+#include <QColor>
+#include <QRgb>
+
+namespace palettra::toolkit {
+
+// The one place where ColourValue (0x00BBGGRR) meets Qt's 0xAARRGGBB.
+inline QRgb ToQRgb(common::ColourValue colour)
+{
+    return qRgb(common::RedOf(colour), common::GreenOf(colour), common::BlueOf(colour));
+}
+
+inline common::ColourValue FromQRgb(QRgb pixel)
+{
+    return static_cast<common::ColourValue>(qRed(pixel) | qGreen(pixel) << 8 | qBlue(pixel) << 16);
+}
+
+inline QColor ToQColor(common::ColourValue colour) { return QColor(ToQRgb(colour)); }
+
+// System colours are looked up when a control is built, from the application's palette.
+common::ColourValue Resolve(const LayoutColour& colour);
+
+} // namespace palettra::toolkit

@@ -1,0 +1,27 @@
+#include "toolkit/Fonts.h"
+
+#include "toolkit/Twips.h"
+
+#include <QStringList>
+
+namespace palettra::toolkit {
+
+void InstallFontSubstitutes()
+{
+    // Ume P Gothic is the face in which every caption fits its box; the others are fallbacks.
+    const QStringList faces = QStringList() << "Ume P Gothic" << "IPAPGothic" << "Noto Sans CJK JP";
+    QFont::insertSubstitutions(QString::fromUtf8(LabelFace), faces);
+}
+
+QFont LabelFont(const FontSpec& spec)
+{
+    QFont font(QString::fromUtf8(LabelFace));
+    font.setPixelSize(FontPixels(spec.points));
+    font.setBold(spec.weight == Weight::Bold);
+    font.setStyleStrategy(QFont::PreferDefault);
+    return font;
+}
+
+QFont ButtonFont() { return LabelFont({ .points = 9 }); }
+
+} // namespace palettra::toolkit

@@ -1,0 +1,164 @@
+#pragma once
+
+#include "common/ColourValue.h"
+#include "toolkit/Colours.h"
+#include "toolkit/Window.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+namespace palettra::toolkit {
+
+// A picture box with a two-pixel sunken border and a persistent image of its inner
+// area. Drawing goes through a user coordinate system (twips until a scale is set).
+// One-pixel lines along an axis and single points are written straight into the
+// image's memory: they are nearly every call the forms make.
+class PictureBox : public QWidget {
+public:
+    static constexpr int Border = 2;
+
+    PictureBox(Window& owner, const ControlLayout& layout);
+
+    common::ColourValue BackColor() const { return backColor_; }
+    // Fills the whole inner area, wiping whatever was drawn.
+    void SetBackColor(common::ColourValue colour);
+    common::ColourValue ForeColor() const { return foreColor_; }
+    void SetForeColor(common::ColourValue colour) { foreColor_ = colour; }
+    int DrawWidth() const { return drawWidth_; }
+    void SetDrawWidth(int pixels);
+
+    // Outer size in twips.
+    int Width() const { return outerWidth_; }
+    int Height() const { return outerHeight_; }
+
+    float ScaleLeft() const { return scaleLeft_; }
+    float ScaleTop() const { return scaleTop_; }
+    float ScaleWidth() const { return scaleWidth_; }
+    float ScaleHeight() const { return scaleHeight_; }
+    void SetScaleLeft(float left);
+    void SetScaleTop(float top);
+    void SetScaleWidth(float width);
+    void SetScaleHeight(float height);
+    // The user coordinate system from its top-left and bottom-right corners.
+    void Scale(float x1, float y1, float x2, float y2);
+
+    void Line(float x1, float y1, float x2, float y2); // in the foreground colour
+    void Line(float x1, float y1, float x2, float y2, common::ColourValue colour);
+    void PSet(float x, float y, common::ColourValue colour);
+    // The colour under a point, or -1 outside the drawable area.
+    common::ColourValue Point(float x, float y);
+    void Circle(float x, float y, float radius, common::ColourValue colour);
+    // Only the arc that runs counter-clockwise on screen from start to end, in radians.
+    void Circle(float x, float y, float radius, common::ColourValue colour, float start, float end);
+
+    // Of the rows first..last, each painted across the box in increasing order,
+    // the ones that stay visible: the last row on each pixel row, none outside.
+    std::vector<common::Int16> VisibleRows(common::Int16 first, common::Int16 last) const;
+
+    // A copy of the inner area as it stands, drawing included.
+    QImage Snapshot();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // A one-pixel run of one colour along a row or a column, in inner pixels, clipped, both ends included.
+    struct Span {
+        int left, top, right, bottom;
+        QRgb colour;
+        bool SamePixels(const Span& other) const
+        {
+            return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
+        }
+    };
+
+    double PixelX(float x) const { return (static_cast<double>(x) - scaleLeft_) * xPixelsPerUnit_; }
+    double PixelY(float y) const { return (static_cast<double>(y) - scaleTop_) * yPixelsPerUnit_; }
+    int PixelColumn(float x) const;
+    int PixelRow(float y) const;
+    bool Inside(int column, int row) const { return column >= 0 && column < innerWidth_ && row >= 0 && row < innerHeight_; }
+    void UpdateScale();
+
+    void AddSpan(const Span& span);
+    void WriteSpan(const Span& span);
+    void FlushSpans();
+    void PaintWithPainter(const std::function<void(class QPainter&)>& draw);
+    void Touched();
+
+    int outerWidth_;
+    int outerHeight_;
+    int innerWidth_;
+    int innerHeight_;
+    common::ColourValue backColor_;
+    common::ColourValue foreColor_;
+    int drawWidth_ = 1;
+    float scaleLeft_ = 0;
+    float scaleTop_ = 0;
+    float scaleWidth_;
+    float scaleHeight_;
+    double xPixelsPerUnit_ = 0;
+    double yPixelsPerUnit_ = 0;
+
+    QImage image_;
+    QRgb* pixels_; // the image's memory, owned by image_, which is never shared
+    qsizetype stride_; // pixels per image row
+
+    // Runs along an axis wait here before they are written, so that a run that covers
+    // exactly the pixels of a waiting one replaces it instead of being written twice.
+    // Writing a run later changes nothing as long as the runs keep their order.
+    static constexpr std::size_t MaxWaiting = 8;
+    std::array<Span, MaxWaiting> waiting_ {};
+    std::size_t waitingCount_ = 0;
+    bool repaintPending_ = false;
+};
+
+inline int PictureBox::PixelColumn(float x) const
+{
+    const double pixel = PixelX(x);
+    return pixel >= 0 && pixel < innerWidth_ ? static_cast<int>(pixel) : (pixel < 0 ? -1 : innerWidth_);
+}
+
+inline int PictureBox::PixelRow(float y) const
+{
+    const double pixel = PixelY(y);
+    return pixel >= 0 && pixel < innerHeight_ ? static_cast<int>(pixel) : (pixel < 0 ? -1 : innerHeight_);
+}
+
+inline common::ColourValue PictureBox::Point(float x, float y)
+{
+    if (waitingCount_ != 0)
+        FlushSpans();
+    const double column = PixelX(x);
+    const double row = PixelY(y);
+    if (!(column >= 0 && column < innerWidth_ && row >= 0 && row < innerHeight_))
+        return -1;
+    return FromQRgb(pixels_[static_cast<qsizetype>(row) * stride_ + static_cast<qsizetype>(column)]);
+}
+
+inline void PictureBox::PSet(float x, float y, common::ColourValue colour)
+{
+    if (drawWidth_ == 1) {
+        const double column = PixelX(x);
+        const double row = PixelY(y);
+        if (waitingCount_ != 0)
+            FlushSpans();
+        if (column >= 0 && column < innerWidth_ && row >= 0 && row < innerHeight_)
+            pixels_[static_cast<qsizetype>(row) * stride_ + static_cast<qsizetype>(column)] = ToQRgb(colour);
+        Touched();
+        return;
+    }
+    Circle(x, y, 0, colour);
+}
+
+inline void PictureBox::Touched()
+{
+    if (!repaintPending_) {
+        repaintPending_ = true;
+        update();
+    }
+}
+
+} // namespace palettra::toolkit

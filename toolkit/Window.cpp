@@ -1,0 +1,181 @@
+#include "toolkit/Window.h"
+
+#include "toolkit/Colours.h"
+#include "toolkit/CommandButton.h"
+#include "toolkit/Label.h"
+#include "toolkit/PictureBox.h"
+#include "toolkit/ScrollBar.h"
+#include "toolkit/Twips.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMessageBox>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace palettra::toolkit {
+
+namespace {
+
+    void ShowErrorReport(QWidget* window, const common::RuntimeError& error)
+    {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("実行時エラー (Run-time error)"),
+            QStringLiteral("実行時エラー '%1': (Run-time error '%1':)\n\n%2")
+                .arg(error.Code())
+                .arg(QString::fromStdString(error.what())),
+            QMessageBox::Ok, window);
+        box.setWindowModality(Qt::ApplicationModal);
+        box.exec();
+    }
+
+    bool IsDecoration(Kind kind) { return kind == Kind::Shape || kind == Kind::Line; }
+
+} // namespace
+
+Window::Window(const WindowLayout& layout)
+    : layout_(layout)
+    , report_(ShowErrorReport)
+{
+    // Every window shares one frame: fixed client size at its stored place.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+        | Qt::WindowCloseButtonHint);
+    setWindowTitle(QString::fromStdString(layout.caption));
+    if (!layout.icon.empty())
+        setWindowIcon(QIcon(QString::fromStdString(layout.icon)));
+    setFixedSize(Pixels(layout.clientWidth), Pixels(layout.clientHeight));
+    move(Pixels(layout.left), Pixels(layout.top));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, ToQColor(Resolve(layout.backColor)));
+    setPalette(palette);
+    setAutoFillBackground(true);
+}
+
+Window::~Window() = default;
+
+void Window::Show()
+{
+    if (!IsLoaded())
+        Build();
+    // The geometry is the stored one each time the window opens, not wherever it was left.
+    if (!isVisible())
+        setGeometry(Pixels(layout_.left), Pixels(layout_.top), width(), height());
+    show();
+    raise();
+    activateWindow();
+}
+
+void Window::Run(const Handler& handler)
+{
+    try {
+        handler();
+    } catch (const common::RuntimeError& error) {
+        report_(this, error);
+    }
+}
+
+void Window::Build()
+{
+    for (const ControlLayout& control : layout_.controls) {
+        if (IsDecoration(control.kind))
+            continue;
+        QWidget* widget = CreateControl(control);
+        widget->setGeometry(
+            Pixels(control.left), Pixels(control.top), Pixels(control.width), Pixels(control.height));
+        widget->show();
+        controls_.push_back({ control.name, control.index, control.tab, widget });
+    }
+    SetTabOrder();
+    BindEvents();
+    Run([this] { Form_Load(); });
+}
+
+QWidget* Window::CreateControl(const ControlLayout& control)
+{
+    switch (control.kind) {
+    case Kind::CommandButton:
+        return new CommandButton(*this, control);
+    case Kind::Label:
+        return new Label(*this, control);
+    case Kind::HScrollBar:
+    case Kind::VScrollBar:
+        return new ScrollBar(*this, control);
+    case Kind::PictureBox:
+        return new PictureBox(*this, control);
+    case Kind::Shape:
+    case Kind::Line:
+        break;
+    }
+    throw std::logic_error("not a control: " + control.name);
+}
+
+void Window::SetTabOrder()
+{
+    std::vector<const Entry*> order;
+    for (const Entry& entry : controls_)
+        if (entry.widget->focusPolicy() & Qt::TabFocus)
+            order.push_back(&entry);
+    std::stable_sort(order.begin(), order.end(), [](const Entry* a, const Entry* b) { return a->tab < b->tab; });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1]->widget, order[i]->widget);
+    if (!order.empty())
+        order.front()->widget->setFocus(Qt::OtherFocusReason);
+}
+
+void Window::DestroyControls()
+{
+    std::vector<Entry> controls;
+    controls.swap(controls_);
+    for (const Entry& entry : controls)
+        delete entry.widget;
+}
+
+QWidget* Window::FindWidget(std::string_view name, int index) const
+{
+    for (const Entry& entry : controls_)
+        if (entry.index == index && entry.name == name)
+            return entry.widget;
+    return nullptr;
+}
+
+void Window::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    DestroyControls();
+}
+
+void Window::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    // Shapes and lines lie on the window's own surface, beneath the labels; the
+    // layout lists them last, so the first rows are the ones on top.
+    for (auto row = layout_.controls.rbegin(); row != layout_.controls.rend(); ++row)
+        if (IsDecoration(row->kind))
+            PaintDecoration(painter, *row);
+}
+
+void Window::PaintDecoration(QPainter& painter, const ControlLayout& control) const
+{
+    const QColor text = ToQColor(Resolve(WindowTextColour));
+    if (control.kind == Kind::Line) {
+        painter.setRenderHint(QPainter::Antialiasing, control.x1 != control.x2 && control.y1 != control.y2);
+        painter.setPen(QPen(text, control.lineWidth, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(control.x1 / double { TwipsPerPixel }, control.y1 / double { TwipsPerPixel }),
+            QPointF(control.x2 / double { TwipsPerPixel }, control.y2 / double { TwipsPerPixel }));
+        return;
+    }
+    painter.setRenderHint(QPainter::Antialiasing, control.shape == ShapeKind::Circle);
+    painter.setPen(control.border ? QPen(text, 1) : QPen(Qt::NoPen));
+    painter.setBrush(control.filled ? QBrush(ToQColor(Resolve(control.backColor.value_or(Fixed(0xFFFFFF)))))
+                                    : QBrush(Qt::NoBrush));
+    const QRect box(Pixels(control.left), Pixels(control.top), Pixels(control.width) - 1, Pixels(control.height) - 1);
+    if (control.shape == ShapeKind::Circle) {
+        const int side = std::min(box.width(), box.height());
+        painter.drawEllipse(QRect(box.center().x() - side / 2, box.center().y() - side / 2, side, side));
+    } else {
+        painter.drawRect(box);
+    }
+}
+
+} // namespace palettra::toolkit

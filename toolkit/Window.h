@@ -1,0 +1,78 @@
+#pragma once
+
+#include "common/RuntimeError.h"
+#include "toolkit/WindowLayout.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace palettra::toolkit {
+
+using Handler = std::function<void()>;
+using ErrorReport = std::function<void(QWidget* window, const common::RuntimeError& error)>;
+
+// A top-level window built from its layout. Its controls exist only while it is
+// open: closing destroys them and keeps the object, showing builds them afresh.
+class Window : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Window(const WindowLayout& layout);
+    ~Window() override;
+
+    // Shows the window modeless and without an owner, building its controls first
+    // when it is closed; an open window comes to the front.
+    void Show();
+    bool IsLoaded() const { return !controls_.empty(); }
+
+    const WindowLayout& Layout() const { return layout_; }
+
+    // Runs one event handler. A run-time error ends that handler alone: it is
+    // reported and the program goes on; nothing is thrown into Qt's event loop.
+    void Run(const Handler& handler);
+    void SetErrorReport(ErrorReport report) { report_ = std::move(report); }
+
+    // The control with this name and index; asking for one that the layout lacks is a programming error.
+    template <typename Control> Control& Find(std::string_view name, int index = 0) const
+    {
+        auto* control = dynamic_cast<Control*>(FindWidget(name, index));
+        if (!control)
+            throw std::logic_error("no such control: " + std::string(name));
+        return *control;
+    }
+
+protected:
+    // Binds the handlers to the freshly built controls.
+    virtual void BindEvents() { }
+    // Runs each time the window is loaded, before it is shown.
+    virtual void Form_Load() { }
+
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Entry {
+        std::string name;
+        int index;
+        int tab;
+        QWidget* widget;
+    };
+
+    void Build();
+    void DestroyControls();
+    void SetTabOrder();
+    QWidget* FindWidget(std::string_view name, int index) const;
+    QWidget* CreateControl(const ControlLayout& control);
+    void PaintDecoration(class QPainter& painter, const ControlLayout& control) const;
+
+    const WindowLayout& layout_;
+    std::vector<Entry> controls_;
+    ErrorReport report_;
+};
+
+} // namespace palettra::toolkit
