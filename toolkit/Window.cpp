@@ -29,6 +29,13 @@ namespace {
         box.exec();
     }
 
+    // Qt puts the program's name in the title bar of a window without a title; an invisible
+    // character keeps an empty title empty.
+    QString Title(const std::string& caption)
+    {
+        return caption.empty() ? QString(QChar(0x200B)) : QString::fromStdString(caption);
+    }
+
     bool IsDecoration(Kind kind) { return kind == Kind::Shape || kind == Kind::Line; }
 
 } // namespace
@@ -40,7 +47,7 @@ Window::Window(const WindowLayout& layout)
     // Every window shares one frame: fixed client size at its stored place.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
         | Qt::WindowCloseButtonHint);
-    setWindowTitle(QString::fromStdString(layout.caption));
+    setWindowTitle(Title(layout.caption));
     if (!layout.icon.empty())
         setWindowIcon(QIcon(QString::fromStdString(layout.icon)));
     setFixedSize(Pixels(layout.clientWidth), Pixels(layout.clientHeight));

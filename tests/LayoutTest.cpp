@@ -1,0 +1,63 @@
+#include "layouts/Layouts.h"
+#include "toolkit/Fonts.h"
+#include "toolkit/Twips.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace palettra;
+using namespace palettra::toolkit;
+
+namespace {
+
+const std::vector<const WindowLayout*> AllLayouts { &MenuLayout, &Form1Layout, &Form2Layout, &Form3Layout,
+    &Form4Layout, &Form5Layout, &Form6Layout };
+
+TEST(LabelFont, ResolvesToTheFaceEveryCaptionWasMeasuredIn)
+{
+    EXPECT_EQ(QFontInfo(LabelFont({ .points = 12 })).family().toStdString(), "Ume P Gothic");
+}
+
+// Besides the layouts' own captions, the widest texts the handlers write into a label.
+const std::map<std::pair<std::string, std::string>, std::vector<std::string>> WrittenLater {
+    { { "Form2", "Label2" }, { "RGB = (255,255,255)" } },
+    { { "Form2", "Label4" }, { "FFFFFF", "888888" } },
+    { { "Form1", "Label1" }, { "100" } },
+    { { "Form1", "Label2" }, { "100" } },
+};
+
+TEST(LabelFont, EveryCaptionFitsItsLabel)
+{
+    for (const WindowLayout* layout : AllLayouts) {
+        for (const ControlLayout& row : layout->controls) {
+            if (row.kind != Kind::Label)
+                continue;
+            std::vector<std::string> texts { row.caption };
+            if (auto later = WrittenLater.find({ layout->name, row.name }); later != WrittenLater.end())
+                texts.insert(texts.end(), later->second.begin(), later->second.end());
+            const QFontMetrics metrics(LabelFont(row.font));
+            for (const std::string& text : texts) {
+                EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(text)), Pixels(row.width))
+                    << layout->name << " " << row.name << "(" << row.index << ") \"" << text << "\"";
+                EXPECT_LE(metrics.height(), Pixels(row.height) + metrics.descent())
+                    << layout->name << " " << row.name << "(" << row.index << ")";
+            }
+        }
+    }
+}
+
+TEST(Layouts, NamesAreUniqueWithinEachWindow)
+{
+    for (const WindowLayout* layout : AllLayouts) {
+        std::map<std::pair<std::string, int>, int> seen;
+        for (const ControlLayout& row : layout->controls)
+            EXPECT_EQ(++seen[{ row.name, row.index }], 1) << layout->name << " " << row.name;
+    }
+}
+
+} // namespace
