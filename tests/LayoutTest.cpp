@@ -1,4 +1,6 @@
+#include "forms/Form1/Form1.h"
 #include "layouts/Layouts.h"
+#include "toolkit/Label.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Twips.h"
 
@@ -41,7 +43,10 @@ TEST(LabelFont, EveryCaptionFitsItsLabel)
             if (auto later = WrittenLater.find({ layout->name, row.name }); later != WrittenLater.end())
                 texts.insert(texts.end(), later->second.begin(), later->second.end());
             const QFontMetrics metrics(LabelFont(row.font));
+            const bool tooNarrow = layout->name == "Form1" && row.name == "Label3" && row.index == 0;
             for (const std::string& text : texts) {
+                if (tooNarrow) // a full-width "％" in a 17-pixel box: the label grows to show it whole
+                    continue;
                 EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(text)), Pixels(row.width))
                     << layout->name << " " << row.name << "(" << row.index << ") \"" << text << "\"";
                 EXPECT_LE(metrics.height(), Pixels(row.height) + metrics.descent())
@@ -51,12 +56,24 @@ TEST(LabelFont, EveryCaptionFitsItsLabel)
     }
 }
 
+TEST(LabelFont, ACaptionWiderThanItsBoxIsShownWhole)
+{
+    Form1 form;
+    form.Show();
+    const auto& percent = form.Find<Label>("Label3", 0);
+    EXPECT_GE(percent.width(), percent.fontMetrics().horizontalAdvance(percent.text()));
+    EXPECT_EQ(percent.x(), Pixels(3480));
+    auto& blue = form.Find<Label>("Label1");
+    blue.SetCaption("100");
+    EXPECT_EQ(blue.geometry(), QRect(Pixels(2040), Pixels(2520), Pixels(1335), Pixels(735)));
+}
+
 TEST(Layouts, NamesAreUniqueWithinEachWindow)
 {
     for (const WindowLayout* layout : AllLayouts) {
         std::map<std::pair<std::string, int>, int> seen;
         for (const ControlLayout& row : layout->controls)
-            EXPECT_EQ(++seen[{ row.name, row.index }], 1) << layout->name << " " << row.name;
+            EXPECT_EQ(++seen[std::make_pair(row.name, row.index)], 1) << layout->name << " " << row.name;
     }
 }
 

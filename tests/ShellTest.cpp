@@ -87,3 +87,24 @@ TEST_F(ShellTest, ClosingTheMenuKeepsTheProgramWhileAToolWindowIsOpen)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ShellTest, EveryFocusableControlHasANameAndADescriptionToSpeak)
+{
+    for (const char* button : { "Command1", "Command3", "Command4", "Command5", "Command6", "Command7" })
+        Press(button);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (!(control->focusPolicy() & Qt::TabFocus))
+                continue;
+            EXPECT_FALSE(control->accessibleName().isEmpty()) << window->windowTitle().toStdString();
+            EXPECT_FALSE(control->accessibleDescription().isEmpty())
+                << window->windowTitle().toStdString() << " " << control->accessibleName().toStdString();
+        }
+    }
+    auto* overlap = catalogue.form3.get();
+    EXPECT_EQ(overlap->Find<ScrollBar>("HScroll1").accessibleName().toStdString(), "A の Red");
+}
+
+} // namespace

@@ -17,6 +17,33 @@ Label::Label(Window& owner, const ControlLayout& layout)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void Label::SetCaption(const std::string& caption) { setText(QString::fromStdString(caption)); }
+void Label::SetCaption(const std::string& caption)
+{
+    setText(QString::fromStdString(caption));
+    ShowWhole();
+}
+
+void Label::Place(const QRect& box)
+{
+    layoutGeometry_ = box;
+    ShowWhole();
+}
+
+// A caption a little wider than its box, such as a full-width "％", would be cut off; the
+// box grows past its far edge instead, away from where the text is anchored.
+void Label::ShowWhole()
+{
+    const int needed = fontMetrics().horizontalAdvance(text());
+    if (needed <= layoutGeometry_.width()) {
+        setGeometry(layoutGeometry_);
+        return;
+    }
+    QRect grown = layoutGeometry_;
+    if (alignment() & Qt::AlignRight)
+        grown.setLeft(layoutGeometry_.right() + 1 - needed);
+    else
+        grown.setWidth(needed);
+    setGeometry(grown);
+}
 
 } // namespace palettra::toolkit

@@ -12,6 +12,14 @@ public:
 
     std::string Caption() const { return text().toStdString(); }
     void SetCaption(const std::string& caption);
+
+    // Places the label in its layout box; the window calls it once the label exists.
+    void Place(const QRect& box);
+
+private:
+    void ShowWhole();
+
+    QRect layoutGeometry_;
 };
 
 } // namespace palettra::toolkit

@@ -88,8 +88,14 @@ void Window::Build()
         if (IsDecoration(control.kind))
             continue;
         QWidget* widget = CreateControl(control);
-        widget->setGeometry(
-            Pixels(control.left), Pixels(control.top), Pixels(control.width), Pixels(control.height));
+        const QRect box(Pixels(control.left), Pixels(control.top), Pixels(control.width), Pixels(control.height));
+        if (auto* label = dynamic_cast<Label*>(widget))
+            label->Place(box);
+        else
+            widget->setGeometry(box);
+        widget->setAccessibleName(
+            QString::fromStdString(control.accessibleName.empty() ? control.caption : control.accessibleName));
+        widget->setAccessibleDescription(QString::fromStdString(control.description));
         widget->show();
         controls_.push_back({ control.name, control.index, control.tab, widget });
     }
@@ -174,8 +180,8 @@ void Window::PaintDecoration(QPainter& painter, const ControlLayout& control) co
     }
     painter.setRenderHint(QPainter::Antialiasing, control.shape == ShapeKind::Circle);
     painter.setPen(control.border ? QPen(text, 1) : QPen(Qt::NoPen));
-    painter.setBrush(control.filled ? QBrush(ToQColor(Resolve(control.backColor.value_or(Fixed(0xFFFFFF)))))
-                                    : QBrush(Qt::NoBrush));
+    painter.setBrush(
+        control.filled ? QBrush(ToQColor(Resolve(control.backColor.value_or(Fixed(0xFFFFFF))))) : QBrush(Qt::NoBrush));
     const QRect box(Pixels(control.left), Pixels(control.top), Pixels(control.width) - 1, Pixels(control.height) - 1);
     if (control.shape == ShapeKind::Circle) {
         const int side = std::min(box.width(), box.height());

@@ -98,6 +98,10 @@ struct ControlLayout {
     // Picture boxes.
     std::optional<UserScale> scale {};
     std::string picture {}; // Qt resource path of a stored picture, shown unscaled at the top left
+
+    // What a screen reader says; a label speaks its caption, a button without a name its caption.
+    std::string accessibleName {};
+    std::string description {};
 };
 
 struct WindowLayout {
