@@ -1,12 +1,85 @@
 #include "forms/Form4/Form4.h"
 
+#include "common/ColourValue.h"
 #include "layouts/Layouts.h"
 
 namespace palettra {
 
+using namespace common;
+
+namespace {
+
+    constexpr Int16 Squares = 5000;
+
+    Int16 Channel(const toolkit::ScrollBar& bar) { return Mul16(bar.Value(), 10); }
+
+    // Equal ends need no case of their own: (o − n) × t is then exactly 0 and v is n.
+    Int16 Interpolate(Int16 outer, Int16 inner, double t) { return ToInt16(inner + Sub16(outer, inner) * t); }
+
+} // namespace
+
 Form4::Form4()
     : Window(Form4Layout)
 {
+}
+
+void Form4::BindEvents()
+{
+    HScroll1().OnChange([this] { HScroll1_Change(); });
+    HScroll2().OnChange([this] { HScroll2_Change(); });
+    HScroll3().OnChange([this] { HScroll3_Change(); });
+    HScroll4().OnChange([this] { HScroll4_Change(); });
+    HScroll5().OnChange([this] { HScroll5_Change(); });
+    HScroll6().OnChange([this] { HScroll6_Change(); });
+}
+
+void Form4::HScroll1_Change() { ShowOuterColour(); }
+void Form4::HScroll2_Change() { ShowOuterColour(); }
+void Form4::HScroll3_Change() { ShowOuterColour(); }
+void Form4::HScroll4_Change() { ShowInnerColour(); }
+void Form4::HScroll5_Change() { ShowInnerColour(); }
+void Form4::HScroll6_Change() { ShowInnerColour(); }
+
+void Form4::ShowOuterColour()
+{
+    const Int16 red = Channel(HScroll1());
+    const Int16 green = Channel(HScroll2());
+    const Int16 blue = Channel(HScroll3());
+    Picture2().SetBackColor(RGB(red, green, blue));
+    DrawGradient();
+}
+
+void Form4::ShowInnerColour()
+{
+    const Int16 red = Channel(HScroll4());
+    const Int16 green = Channel(HScroll5());
+    const Int16 blue = Channel(HScroll6());
+    Picture3().SetBackColor(RGB(red, green, blue));
+    DrawGradient();
+}
+
+void Form4::DrawGradient()
+{
+    const Int16 outerRed = Channel(HScroll1());
+    const Int16 innerRed = Channel(HScroll4());
+    const Int16 outerGreen = Channel(HScroll2());
+    const Int16 innerGreen = Channel(HScroll5());
+    const Int16 outerBlue = Channel(HScroll3());
+    const Int16 innerBlue = Channel(HScroll6());
+    auto& canvas = Picture1();
+    canvas.Scale(-5000, 5000, 5000, -5000);
+    canvas.PSet(0, 0, RGB(innerRed, innerGreen, innerBlue));
+    for (Int16 i = 1; i <= Squares; ++i) {
+        const double t = i / static_cast<double>(Squares);
+        const ColourValue colour = RGB(Interpolate(outerRed, innerRed, t), Interpolate(outerGreen, innerGreen, t),
+            Interpolate(outerBlue, innerBlue, t));
+        const float half = ToSingle(i);
+        const float minusHalf = ToSingle(-i);
+        canvas.Line(half, half, half, minusHalf, colour);
+        canvas.Line(half, minusHalf, minusHalf, minusHalf, colour);
+        canvas.Line(minusHalf, minusHalf, minusHalf, half, colour);
+        canvas.Line(minusHalf, half, half, half, colour);
+    }
 }
 
 } // namespace palettra
