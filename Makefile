@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test sanitize bench clean
 
 all: build
 
@@ -22,5 +22,37 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The whole suite again under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer.
+SANITIZE_DIR ?= build-asan
+sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DPALETTRA_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
+		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+		UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+		ctest --output-on-failure -j $(JOBS)
+
+# The heavy handlers against QPainter and against one pass over the pixels, in Release,
+# then start-up time and memory of the real program under Xvfb.
+RELEASE_DIR ?= build-release
+bench: deps
+	@cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build $(RELEASE_DIR) -j $(JOBS) --target palettra palettra_bench
+	@mkdir -p $(BUILD_DIR)
+	QT_QPA_PLATFORM=offscreen $(RELEASE_DIR)/bench/palettra_bench \
+		--benchmark_out=$(BUILD_DIR)/bench.json --benchmark_out_format=json
+	bench/startup.sh $(RELEASE_DIR)/palettra $(BUILD_DIR)/startup.json
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(RELEASE_DIR)
+
+.PHONY: package pictures
+
+# A Debian package of the program, written into $(BUILD_DIR).
+package: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target package
+
+# A picture of each window, for the README.
+pictures: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target snapshot
+	$(BUILD_DIR)/tools/snapshot docs/pictures

@@ -15,6 +15,8 @@ struct Rounding {
     Int16 expected;
 };
 
+void PrintTo(const Rounding& rounding, std::ostream* out) { *out << rounding.value << " -> " << rounding.expected; }
+
 class ToInt16Rounding : public testing::TestWithParam<Rounding> { };
 
 TEST_P(ToInt16Rounding, GoesToNearestWithTiesToEven)

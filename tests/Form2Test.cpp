@@ -20,6 +20,8 @@ struct Mix {
     const char* code;
 };
 
+void PrintTo(const Mix& mix, std::ostream* out) { *out << mix.triple; }
+
 class Form2Mixing : public testing::TestWithParam<Mix> {
 protected:
     void SetUp() override { form.Show(); }

@@ -228,6 +228,21 @@ TEST_F(ToolkitTest, PointReadsBackUnderAUserScale)
     EXPECT_EQ(picture.Point(50.5f, -0.5f), 0x123456);
 }
 
+// The border frames the image: its last row and column are on screen, and no edge is left unpainted.
+TEST_F(ToolkitTest, TheBorderFramesTheWholeImage)
+{
+    auto& picture = probe.Picture1(); // 104 x 104 pixels, 100 x 100 inside
+    picture.SetBackColor(0x0000FF);
+    const QImage shown = picture.grab().toImage();
+    ASSERT_EQ(shown.size(), QSize(104, 104));
+    for (const int edge : { 2, 101 }) {
+        EXPECT_EQ(shown.pixelColor(edge, 50), QColor(255, 0, 0)) << edge;
+        EXPECT_EQ(shown.pixelColor(50, edge), QColor(255, 0, 0)) << edge;
+    }
+    EXPECT_EQ(shown.pixelColor(102, 50), QColor(227, 227, 227));
+    EXPECT_EQ(shown.pixelColor(50, 103), QColor(Qt::white));
+}
+
 TEST_F(ToolkitTest, CirclesAndArcsDrawOutlinesOnly)
 {
     auto& picture = probe.Picture1();

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QRgb>
+#include <QtEndian>
 
 namespace palettra::toolkit {
 
@@ -14,10 +15,9 @@ inline QRgb ToQRgb(common::ColourValue colour)
     return qRgb(common::RedOf(colour), common::GreenOf(colour), common::BlueOf(colour));
 }
 
-inline common::ColourValue FromQRgb(QRgb pixel)
-{
-    return static_cast<common::ColourValue>(qRed(pixel) | qGreen(pixel) << 8 | qBlue(pixel) << 16);
-}
+// 0xAARRGGBB swapped is 0xBBGGRRAA; shifting out the alpha leaves 0x00BBGGRR. Reading a point
+// pays this on every call, and the compiler does not find the swap in the channel-by-channel form.
+inline common::ColourValue FromQRgb(QRgb pixel) { return static_cast<common::ColourValue>(qbswap(pixel) >> 8); }
 
 inline QColor ToQColor(common::ColourValue colour) { return QColor(ToQRgb(colour)); }
 

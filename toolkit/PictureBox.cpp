@@ -12,9 +12,10 @@ namespace palettra::toolkit {
 
 namespace {
 
+    // QRect's right and bottom are its last pixels already, so the outer bevel runs along them
+    // and the two bevels frame the image exactly, covering none of it.
     void PaintSunkenBorder(QPainter& painter, const QRect& outer)
     {
-        const QRect r = outer.adjusted(0, 0, -1, -1);
         auto bevel = [&](const QRect& box, const QColor& topLeft, const QColor& bottomRight) {
             painter.setPen(topLeft);
             painter.drawLine(box.topLeft(), box.topRight());
@@ -23,8 +24,8 @@ namespace {
             painter.drawLine(box.bottomLeft(), box.bottomRight());
             painter.drawLine(box.topRight(), box.bottomRight());
         };
-        bevel(r, QColor(160, 160, 160), Qt::white);
-        bevel(r.adjusted(1, 1, -1, -1), QColor(105, 105, 105), QColor(227, 227, 227));
+        bevel(outer, QColor(160, 160, 160), Qt::white);
+        bevel(outer.adjusted(1, 1, -1, -1), QColor(105, 105, 105), QColor(227, 227, 227));
     }
 
     // Qt counts arcs in sixteenths of a degree, counter-clockwise on screen like the callers.
@@ -209,20 +210,6 @@ void PictureBox::AddSpan(const Span& span)
         --waitingCount_;
     }
     waiting_[waitingCount_++] = span;
-}
-
-void PictureBox::WriteSpan(const Span& span)
-{
-    QRgb* row = pixels_ + span.top * stride_;
-    for (int y = span.top; y <= span.bottom; ++y, row += stride_)
-        std::fill(row + span.left, row + span.right + 1, span.colour);
-}
-
-void PictureBox::FlushSpans()
-{
-    for (std::size_t i = 0; i < waitingCount_; ++i)
-        WriteSpan(waiting_[i]);
-    waitingCount_ = 0;
 }
 
 void PictureBox::PaintWithPainter(const std::function<void(QPainter&)>& draw)

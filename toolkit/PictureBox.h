@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -83,6 +84,8 @@ private:
     void UpdateScale();
 
     void AddSpan(const Span& span);
+    // Inline, like Point and PSet, so that a loop of reads or points sees no call that could change
+    // the scale, and the compiler keeps the mapping of the outer coordinate out of the inner loop.
     void WriteSpan(const Span& span);
     void FlushSpans();
     void PaintWithPainter(const std::function<void(class QPainter&)>& draw);
@@ -125,6 +128,20 @@ inline int PictureBox::PixelRow(float y) const
 {
     const double pixel = PixelY(y);
     return pixel >= 0 && pixel < innerHeight_ ? static_cast<int>(pixel) : (pixel < 0 ? -1 : innerHeight_);
+}
+
+inline void PictureBox::WriteSpan(const Span& span)
+{
+    QRgb* row = pixels_ + span.top * stride_;
+    for (int y = span.top; y <= span.bottom; ++y, row += stride_)
+        std::fill(row + span.left, row + span.right + 1, span.colour);
+}
+
+inline void PictureBox::FlushSpans()
+{
+    for (std::size_t i = 0; i < waitingCount_; ++i)
+        WriteSpan(waiting_[i]);
+    waitingCount_ = 0;
 }
 
 inline common::ColourValue PictureBox::Point(float x, float y)

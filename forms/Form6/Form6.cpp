@@ -4,9 +4,59 @@
 
 namespace palettra {
 
+using namespace common;
+
+Form6::Grid::Grid(Int32 lastX, Int32 lastY)
+    : rows_(static_cast<std::size_t>(lastY) + 1)
+    , cells_((static_cast<std::size_t>(lastX) + 1) * rows_, Cell::Empty)
+{
+}
+
 Form6::Form6()
     : Window(Form6Layout)
 {
+}
+
+void Form6::BindEvents()
+{
+    Command1().OnClick([this] { Command1_Click(); });
+    Command2().OnClick([this] { Command2_Click(); });
+}
+
+void Form6::Command1_Click()
+{
+    auto& picture = Picture1();
+    picture.SetScaleWidth(ToSingle(picture.Width() / 10.0));
+    picture.SetScaleHeight(ToSingle(picture.Height() / 10.0));
+    const float width = picture.ScaleWidth();
+    const float height = picture.ScaleHeight();
+    ScanWidth = width;
+    ScanHeight = height;
+    KeyMask = Grid(ToInt32(width), ToInt32(height));
+    for (int x = 0; x <= width; ++x)
+        for (int y = 0; y <= height; ++y)
+            if (picture.Point(static_cast<float>(x), static_cast<float>(y)) == KeyColour)
+                KeyMask.Record(x, y);
+}
+
+void Form6::Command2_Click()
+{
+    if (!ScanWidth)
+        return;
+    const Int16 red = Mul16(10, HScroll1().Value());
+    const Int16 green = Mul16(10, HScroll2().Value());
+    const Int16 blue = Mul16(10, HScroll3().Value());
+    const ColourValue colour = RGB(red, green, blue);
+    const float width = *ScanWidth;
+    const float height = *ScanHeight;
+    auto& picture = Picture1();
+    // A reopened window shows the picture in twips again; the recorded points are in the scan's units.
+    picture.SetScaleWidth(width);
+    picture.SetScaleHeight(height);
+    for (int x = 0; x <= width; ++x)
+        for (int y = 0; y <= height; ++y)
+            if (KeyMask.At(x, y) == Cell::Key)
+                picture.PSet(static_cast<float>(x), static_cast<float>(y), colour);
 }
 
 } // namespace palettra

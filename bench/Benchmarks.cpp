@@ -1,0 +1,313 @@
+// The heavy handlers, each run on a real window of the real toolkit, beside two yardsticks:
+// the same calls made one by one through QPainter or QImage (what a plain Qt port costs),
+// and one pass over every visible pixel of the picture box (the physical floor).
+#include "common/ColourValue.h"
+#include "forms/Form3/Form3.h"
+#include "forms/Form4/Form4.h"
+#include "forms/Form6/Form6.h"
+#include "toolkit/Application.h"
+#include "toolkit/CommandButton.h"
+#include "toolkit/PictureBox.h"
+#include "toolkit/ScrollBar.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace palettra;
+using common::ColourValue;
+using common::Int16;
+using toolkit::CommandButton;
+using toolkit::PictureBox;
+using toolkit::ScrollBar;
+
+namespace {
+
+QRgb ToArgb(ColourValue colour) { return qRgb(common::RedOf(colour), common::GreenOf(colour), common::BlueOf(colour)); }
+
+// An image of the size of the window's Picture1 inner area.
+template <typename Form> QImage InnerImage()
+{
+    Form form;
+    form.Show();
+    auto& picture = form.template Find<PictureBox>("Picture1");
+    return QImage(picture.width() - 2 * PictureBox::Border, picture.height() - 2 * PictureBox::Border,
+        QImage::Format_RGB32);
+}
+
+// ---- the real handlers ----
+
+void OverlapChange(benchmark::State& state, Int16 boundary)
+{
+    Form3 form;
+    form.Show();
+    form.Find<ScrollBar>("VScroll1").SetValue(boundary);
+    auto& overlap = form.Find<ScrollBar>("HScroll7");
+    for (auto _ : state) {
+        state.PauseTiming();
+        overlap.SetValue(99);
+        state.ResumeTiming();
+        overlap.SetValue(100); // DrawOverlap with p = 100, as a step of the overlap bar runs it
+    }
+}
+
+void GradientChange(benchmark::State& state)
+{
+    Form4 form;
+    form.Show();
+    auto& red = form.Find<ScrollBar>("HScroll1");
+    Int16 value = 0;
+    for (auto _ : state) {
+        value = static_cast<Int16>(1 - value);
+        red.SetValue(value); // recolours the swatch and repaints the canvas
+    }
+}
+
+void PhotoScan(benchmark::State& state)
+{
+    Form6 form;
+    form.Show();
+    auto& scan = form.Find<CommandButton>("Command1");
+    for (auto _ : state)
+        scan.SetValue(true);
+}
+
+void PhotoColourChange(benchmark::State& state)
+{
+    Form6 form;
+    form.Show();
+    form.Find<CommandButton>("Command1").SetValue(true);
+    auto& change = form.Find<CommandButton>("Command2");
+    for (auto _ : state)
+        change.SetValue(true);
+}
+
+// ---- what the same calls cost through QPainter and QImage, one by one ----
+
+struct OverlapColours {
+    double a[3] { 0, 0, 0 };
+    double b[3] { 250, 250, 250 };
+    double m[3] { 125, 125, 125 };
+};
+
+ColourValue Ramp(const double from[3], const double mid[3], double h, double offset)
+{
+    Int16 v[3];
+    for (int c = 0; c < 3; ++c)
+        v[c] = common::ToInt16(from[c] + ((mid[c] - from[c]) / h) * offset);
+    return common::RGB(v[0], v[1], v[2]);
+}
+
+void ReferenceOverlap(benchmark::State& state, int s)
+{
+    QImage image = InnerImage<Form3>();
+    const OverlapColours colours;
+    const int h = 5000;
+    const int top = s - h;
+    const int bottom = s + h;
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.scale(image.width() / 1.0, image.height() / 10000.0);
+        auto row = [&](int y, ColourValue colour) {
+            painter.setPen(QPen(QColor(ToArgb(colour)), 0));
+            painter.drawLine(QLineF(0, y, 1, y));
+        };
+        for (int y = 0; y <= top; ++y)
+            row(y, 0);
+        for (int y = top; y <= s; ++y)
+            row(y, Ramp(colours.a, colours.m, h, y - top));
+        for (int y = s; y <= bottom; ++y)
+            row(y, Ramp(colours.b, colours.m, h, bottom - y));
+        for (int y = bottom; y <= 10000; ++y)
+            row(y, 0xFFFFFF);
+    }
+}
+
+void ReferenceGradient(benchmark::State& state)
+{
+    QImage image = InnerImage<Form4>();
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.setWindow(-5000, 5000, 10000, -10000);
+        painter.setViewport(0, 0, image.width(), image.height());
+        painter.setPen(QPen(QColor(ToArgb(common::RGB(250, 250, 250))), 0));
+        painter.drawPoint(QPointF(0, 0));
+        for (int i = 1; i <= 5000; ++i) {
+            const double t = i / 5000.0;
+            const Int16 red = common::ToInt16(250 + (10 - 250) * t);
+            const Int16 other = common::ToInt16(250 + (0 - 250) * t);
+            painter.setPen(QPen(QColor(ToArgb(common::RGB(red, other, other))), 0));
+            const float f = static_cast<float>(i);
+            painter.drawLine(QLineF(f, f, f, -f));
+            painter.drawLine(QLineF(f, -f, -f, -f));
+            painter.drawLine(QLineF(-f, -f, -f, f));
+            painter.drawLine(QLineF(-f, f, f, f));
+        }
+    }
+}
+
+// The photo as the window shows it, and the pixel that a sample point of the scan falls on.
+struct Photo {
+    Photo()
+        : image(QImage(QStringLiteral(":/assets/apparatus.jpg")).copy(0, 0, 280, 496).convertToFormat(QImage::Format_RGB32))
+    {
+    }
+    bool Pixel(int x, int y, int& column, int& row) const
+    {
+        column = static_cast<int>(std::floor(x * (280.0 / 426.0)));
+        row = static_cast<int>(std::floor(y * (496.0 / 750.0)));
+        return column < image.width() && row < image.height();
+    }
+    QImage image;
+    std::vector<std::uint8_t> mask = std::vector<std::uint8_t>(427 * 751);
+};
+
+constexpr QRgb Key = 0xFF0000FE;
+
+void ReferencePhotoScan(benchmark::State& state)
+{
+    Photo photo;
+    for (auto _ : state) {
+        for (int x = 0; x <= 426; ++x)
+            for (int y = 0; y <= 750; ++y) {
+                int column, row;
+                photo.mask[static_cast<std::size_t>(x * 751 + y)]
+                    = photo.Pixel(x, y, column, row) && photo.image.pixel(column, row) == Key;
+            }
+        benchmark::DoNotOptimize(photo.mask.data());
+    }
+}
+
+void ReferencePhotoColourChange(benchmark::State& state)
+{
+    Photo photo;
+    for (int x = 0; x <= 426; ++x)
+        for (int y = 0; y <= 750; ++y) {
+            int column, row;
+            photo.mask[static_cast<std::size_t>(x * 751 + y)]
+                = photo.Pixel(x, y, column, row) && photo.image.pixel(column, row) == Key;
+        }
+    for (auto _ : state) {
+        for (int x = 0; x <= 426; ++x)
+            for (int y = 0; y <= 750; ++y) {
+                int column, row;
+                if (photo.mask[static_cast<std::size_t>(x * 751 + y)] == 1 && photo.Pixel(x, y, column, row))
+                    photo.image.setPixel(column, row, qRgb(250, 0, 0));
+            }
+        benchmark::DoNotOptimize(photo.image.constBits());
+    }
+}
+
+// ---- the floor: every visible pixel once ----
+
+template <typename Form> void LimitWrite(benchmark::State& state)
+{
+    QImage image = InnerImage<Form>();
+    QRgb colour = 0;
+    for (auto _ : state) {
+        colour ^= 0x00FFFFFF;
+        for (int y = 0; y < image.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                line[x] = colour;
+        }
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void LimitRead(benchmark::State& state)
+{
+    const Photo photo;
+    for (auto _ : state) {
+        int keys = 0;
+        for (int y = 0; y < photo.image.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(photo.image.constScanLine(y));
+            for (int x = 0; x < photo.image.width(); ++x)
+                keys += line[x] == Key;
+        }
+        benchmark::DoNotOptimize(keys);
+    }
+}
+
+struct Case {
+    std::string name;
+    std::function<void(benchmark::State&)> run;
+    std::function<void(benchmark::State&)> reference;
+    std::function<void(benchmark::State&)> limit;
+};
+
+std::vector<Case> Cases()
+{
+    return {
+        { "DrawOverlap/centre", [](auto& s) { OverlapChange(s, 5000); }, [](auto& s) { ReferenceOverlap(s, 5000); },
+            LimitWrite<Form3> },
+        { "DrawOverlap/edge", [](auto& s) { OverlapChange(s, 0); }, [](auto& s) { ReferenceOverlap(s, 0); },
+            LimitWrite<Form3> },
+        { "DrawGradient", GradientChange, ReferenceGradient, LimitWrite<Form4> },
+        { "PhotoScan", PhotoScan, ReferencePhotoScan, LimitRead },
+        { "PhotoColourChange", PhotoColourChange, ReferencePhotoColourChange, LimitWrite<Form6> },
+    };
+}
+
+// Collects the medians while the console shows the usual output, then prints the table.
+class MedianTable : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                medians_[run.run_name.function_name] = run.GetAdjustedRealTime();
+    }
+
+    void PrintTable(const std::vector<Case>& cases) const
+    {
+        std::printf("\n%-20s %12s %14s %12s %10s %10s\n", "case (median, us)", "Palettra", "Reference", "Limit",
+            "ref/ours", "ours/lim");
+        for (const Case& c : cases) {
+            const double ours = Median(c.name);
+            const double reference = Median("Reference_" + c.name);
+            const double limit = Median("Limit_" + c.name);
+            std::printf("%-20s %12.1f %14.1f %12.1f %9.1fx %9.1fx\n", c.name.c_str(), ours, reference, limit,
+                reference / ours, ours / limit);
+        }
+    }
+
+private:
+    double Median(const std::string& name) const
+    {
+        const auto found = medians_.find(name);
+        return found == medians_.end() ? NAN : found->second;
+    }
+    std::map<std::string, double> medians_;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    toolkit::ConfigureApplication(application);
+    benchmark::Initialize(&argc, argv);
+    const std::vector<Case> cases = Cases();
+    for (const Case& c : cases)
+        for (const auto& [prefix, body] : { std::pair { "", c.run }, { "Reference_", c.reference }, { "Limit_", c.limit } })
+            benchmark::RegisterBenchmark((prefix + c.name).c_str(), body)
+                ->Unit(benchmark::kMicrosecond)
+                ->Repetitions(10)
+                ->ReportAggregatesOnly(true);
+    MedianTable table;
+    benchmark::RunSpecifiedBenchmarks(&table);
+    table.PrintTable(cases);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Start-up time and resident memory of the real program, measured from outside it under
+# Xvfb: five starts timed from launch to the menu window on screen, then the memory with
+# all seven windows open. Usage: bench/startup.sh PROGRAM OUT.json
+set -euo pipefail
+prog=${1:-build-release/palettra}
+out=${2:-build/startup.json}
+runs=5
+
+disp=:$((100 + RANDOM % 100))
+Xvfb "$disp" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+pid=
+trap 'kill $pid $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$disp
+until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
+
+now_us() { echo $(( $(date +%s%N) / 1000 )); }
+
+# Waits until the process has a window mapped on screen.
+wait_for_window() {
+    until xdotool search --onlyvisible --pid "$1" >/dev/null 2>&1; do sleep 0.001; done
+}
+
+times=()
+for _ in $(seq $runs); do
+    start=$(now_us)
+    "$prog" >/dev/null 2>&1 &
+    pid=$!
+    wait_for_window "$pid"
+    times+=($(( $(now_us) - start )))
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+done
+median_us=$(printf '%s\n' "${times[@]}" | sort -n | sed -n "$(( (runs + 1) / 2 ))p")
+
+# All seven windows: press the six menu buttons (the menu's client area starts at 20, 20).
+"$prog" >/dev/null 2>&1 &
+pid=$!
+wait_for_window "$pid"
+for y in 116 204 292 380 468 556; do
+    xdotool mousemove 80 "$y" click 1
+    sleep 0.3
+done
+sleep 0.5
+windows=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)
+rss_kb=$(awk '/^VmRSS/ { print $2 }' "/proc/$pid/status")
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+
+printf '\n%-34s %8.1f ms   (runs: %s us)\n' "start-up to menu on screen, median" "$(echo "$median_us / 1000" | bc -l)" "${times[*]}"
+printf '%-34s %8.1f MB   (%s windows on screen)\n' "resident memory, all windows open" "$(echo "$rss_kb / 1024" | bc -l)" "$windows"
+mkdir -p "$(dirname "$out")"
+cat >"$out" <<JSON
+{
+  "startup_runs_us": [$(IFS=,; echo "${times[*]}")],
+  "startup_median_ms": $(echo "scale=1; $median_us / 1000" | bc -l),
+  "resident_all_windows_mb": $(echo "scale=1; $rss_kb / 1024" | bc -l),
+  "windows_on_screen": $windows
+}
+JSON

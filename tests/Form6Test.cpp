@@ -1,0 +1,139 @@
+#include "forms/Form6/Form6.h"
+#include "toolkit/CommandButton.h"
+#include "toolkit/PictureBox.h"
+#include "toolkit/ScrollBar.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace palettra;
+using toolkit::CommandButton;
+using toolkit::PictureBox;
+using toolkit::ScrollBar;
+
+namespace {
+
+constexpr QRgb Key = 0xFF0000FE; // Form6::KeyColour as the image stores it
+constexpr int InnerWidth = 280;
+constexpr int InnerHeight = 496;
+
+// The stored picture as decoded, cut to the part the box shows.
+QImage Shown()
+{
+    return QImage(":/assets/apparatus.jpg").convertToFormat(QImage::Format_RGB32).copy(0, 0, InnerWidth, InnerHeight);
+}
+
+// The shown picture with exactly its key pixels in the given colour.
+QImage KeyPixelsIn(QRgb colour)
+{
+    QImage picture = Shown();
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixel(x, y) == Key)
+                picture.setPixel(x, y, colour);
+    return picture;
+}
+
+class Form6Test : public testing::Test {
+protected:
+    void SetUp() override { form.Show(); }
+    void Scan() { form.Find<CommandButton>("Command1").SetValue(true); }
+    void ChangeColour() { form.Find<CommandButton>("Command2").SetValue(true); }
+    void SetBars(common::Int16 red, common::Int16 green, common::Int16 blue)
+    {
+        form.Find<ScrollBar>("HScroll1").SetValue(red);
+        form.Find<ScrollBar>("HScroll2").SetValue(green);
+        form.Find<ScrollBar>("HScroll3").SetValue(blue);
+    }
+    PictureBox& Picture() { return form.Find<PictureBox>("Picture1"); }
+    Form6 form;
+};
+
+TEST_F(Form6Test, ShowsThePictureUnscaledAtTheTopLeft) { EXPECT_EQ(Picture().Snapshot(), Shown()); }
+
+TEST_F(Form6Test, ScanRecordsEverySamplePointOnAKeyPixelAndNoOther)
+{
+    Scan();
+    EXPECT_EQ(Picture().ScaleWidth(), 426);
+    EXPECT_EQ(Picture().ScaleHeight(), 750);
+    const QImage shown = Shown();
+    // The box maps a user unit to pixels by this product; at 2/3 pixel per unit most pixels get two points.
+    auto pixel = [](int unit, int pixels, int units) { return static_cast<int>(unit * (pixels / double(units))); };
+    int recorded = 0, sharedPixels = 0;
+    for (int x = 0; x <= 426; ++x) {
+        const int column = pixel(x, InnerWidth, 426);
+        for (int y = 0; y <= 750; ++y) {
+            const int row = pixel(y, InnerHeight, 750);
+            const bool key = column < InnerWidth && row < InnerHeight && shown.pixel(column, row) == Key;
+            ASSERT_EQ(form.KeyMaskAt(x, y) == Form6::Cell::Key, key) << "at " << x << ", " << y;
+            recorded += key;
+            sharedPixels += key && y > 0 && pixel(y - 1, InnerHeight, 750) == row;
+        }
+    }
+    EXPECT_GT(recorded, 8000);
+    EXPECT_GT(sharedPixels, 0);
+}
+
+struct Bars {
+    common::Int16 red, green, blue;
+    QRgb painted;
+};
+
+class Form6Repainting : public Form6Test, public testing::WithParamInterface<Bars> { };
+
+TEST_P(Form6Repainting, FirstRedThenTheNewColourOnExactlyTheKeyPixels)
+{
+    Scan();
+    ChangeColour();
+    ASSERT_EQ(Picture().Snapshot(), KeyPixelsIn(qRgb(250, 0, 0)));
+    const Bars& bars = GetParam();
+    SetBars(bars.red, bars.green, bars.blue);
+    ChangeColour();
+    EXPECT_EQ(Picture().Snapshot(), KeyPixelsIn(bars.painted));
+}
+
+INSTANTIATE_TEST_SUITE_P(Colours, Form6Repainting,
+    testing::Values(Bars { 0, 0, 0, qRgb(0, 0, 0) }, Bars { 25, 25, 25, qRgb(250, 250, 250) },
+        Bars { 3, 14, 25, qRgb(30, 140, 250) }),
+    [](const testing::TestParamInfo<Bars>& info) {
+        const Bars& b = info.param;
+        return "Bars" + std::to_string(b.red) + "_" + std::to_string(b.green) + "_" + std::to_string(b.blue);
+    });
+
+TEST_F(Form6Test, AScanAfterAChangeFindsNothingSoLaterChangesPaintNothing)
+{
+    Scan();
+    ChangeColour();
+    Scan();
+    for (int x = 0; x <= 426; ++x)
+        for (int y = 0; y <= 750; ++y)
+            ASSERT_EQ(form.KeyMaskAt(x, y), Form6::Cell::Empty) << "at " << x << ", " << y;
+    SetBars(0, 25, 0);
+    ChangeColour();
+    EXPECT_EQ(Picture().Snapshot(), KeyPixelsIn(qRgb(250, 0, 0)));
+}
+
+TEST_F(Form6Test, AChangeBeforeAnyScanLeavesThePicture)
+{
+    ChangeColour();
+    EXPECT_EQ(Picture().Snapshot(), Shown());
+    EXPECT_EQ(Picture().ScaleWidth(), InnerWidth * 15); // still in twips
+}
+
+TEST_F(Form6Test, ReopeningShowsThePictureAgainAndKeepsTheRecordedPoints)
+{
+    Scan();
+    ChangeColour();
+    form.close();
+    form.Show();
+    EXPECT_EQ(Picture().Snapshot(), Shown());
+    EXPECT_EQ(Picture().ScaleWidth(), InnerWidth * 15);
+    EXPECT_EQ(form.Find<ScrollBar>("HScroll1").Value(), 25);
+    SetBars(0, 25, 0);
+    ChangeColour();
+    EXPECT_EQ(Picture().Snapshot(), KeyPixelsIn(qRgb(0, 250, 0)));
+}
+
+} // namespace
