@@ -2,6 +2,8 @@
 
 #include "layouts/Layouts.h"
 
+#include <cstring>
+
 namespace palettra {
 
 using namespace common;
@@ -10,6 +12,16 @@ Form6::Grid::Grid(Int32 lastX, Int32 lastY)
     : rows_(static_cast<std::size_t>(lastY) + 1)
     , cells_((static_cast<std::size_t>(lastX) + 1) * rows_, Cell::Empty)
 {
+}
+
+int Form6::Grid::NextKey(int x, int from) const
+{
+    const auto* column = reinterpret_cast<const unsigned char*>(cells_.data() + Index(x, 0));
+    const auto rows = static_cast<int>(rows_);
+    if (from >= rows)
+        return rows;
+    const void* key = std::memchr(column + from, static_cast<int>(Cell::Key), static_cast<std::size_t>(rows - from));
+    return key ? static_cast<int>(static_cast<const unsigned char*>(key) - column) : rows;
 }
 
 Form6::Form6()
@@ -54,9 +66,8 @@ void Form6::Command2_Click()
     picture.SetScaleWidth(width);
     picture.SetScaleHeight(height);
     for (int x = 0; x <= width; ++x)
-        for (int y = 0; y <= height; ++y)
-            if (KeyMask.At(x, y) == Cell::Key)
-                picture.PSet(static_cast<float>(x), static_cast<float>(y), colour);
+        for (int y = KeyMask.NextKey(x, 0); y <= height; y = KeyMask.NextKey(x, y + 1))
+            picture.PSet(static_cast<float>(x), static_cast<float>(y), colour);
 }
 
 } // namespace palettra

@@ -40,6 +40,9 @@ private:
         }
         Cell At(int x, int y) const { return cells_[Index(x, y)]; }
         void Record(int x, int y) { cells_[Index(x, y)] = Cell::Key; }
+        // The first y from `from` on at which column x holds a key point, or one past the column's end.
+        // Nearly every cell is empty, and a search skips them many at a time.
+        int NextKey(int x, int from) const;
 
     private:
         std::size_t Index(int x, int y) const
