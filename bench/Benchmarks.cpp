@@ -210,28 +210,33 @@ void ReferencePhotoColourChange(benchmark::State& state)
 template <typename Form> void LimitWrite(benchmark::State& state)
 {
     QImage image = InnerImage<Form>();
+    const int width = image.width();
+    const int height = image.height();
+    QRgb* const pixels = reinterpret_cast<QRgb*>(image.bits());
+    const qsizetype stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     QRgb colour = 0;
     for (auto _ : state) {
         colour ^= 0x00FFFFFF;
-        for (int y = 0; y < image.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < image.width(); ++x)
-                line[x] = colour;
-        }
-        benchmark::DoNotOptimize(image.constBits());
+        for (int y = 0; y < height; ++y)
+            for (QRgb *pixel = pixels + y * stride, *end = pixel + width; pixel != end; ++pixel)
+                *pixel = colour;
+        benchmark::DoNotOptimize(pixels);
+        benchmark::ClobberMemory();
     }
 }
 
 void LimitRead(benchmark::State& state)
 {
     const Photo photo;
+    const int width = photo.image.width();
+    const int height = photo.image.height();
+    const QRgb* const pixels = reinterpret_cast<const QRgb*>(photo.image.constBits());
+    const qsizetype stride = photo.image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     for (auto _ : state) {
         int keys = 0;
-        for (int y = 0; y < photo.image.height(); ++y) {
-            const auto* line = reinterpret_cast<const QRgb*>(photo.image.constScanLine(y));
-            for (int x = 0; x < photo.image.width(); ++x)
-                keys += line[x] == Key;
-        }
+        for (int y = 0; y < height; ++y)
+            for (const QRgb *pixel = pixels + y * stride, *end = pixel + width; pixel != end; ++pixel)
+                keys += *pixel == Key;
         benchmark::DoNotOptimize(keys);
     }
 }

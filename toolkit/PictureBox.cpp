@@ -125,18 +125,8 @@ void PictureBox::UpdateScale()
 
 void PictureBox::Line(float x1, float y1, float x2, float y2) { Line(x1, y1, x2, y2, foreColor_); }
 
-void PictureBox::Line(float x1, float y1, float x2, float y2, common::ColourValue colour)
+void PictureBox::PaintLine(float x1, float y1, float x2, float y2, common::ColourValue colour)
 {
-    const int column1 = PixelColumn(x1);
-    const int column2 = PixelColumn(x2);
-    const int row1 = PixelRow(y1);
-    const int row2 = PixelRow(y2);
-    if (drawWidth_ == 1 && (column1 == column2 || row1 == row2)) {
-        AddSpan({ std::max(0, std::min(column1, column2)), std::max(0, std::min(row1, row2)),
-            std::min(innerWidth_ - 1, std::max(column1, column2)), std::min(innerHeight_ - 1, std::max(row1, row2)),
-            ToQRgb(colour) });
-        return;
-    }
     const int width = drawWidth_;
     const QLineF line(PixelX(x1), PixelY(y1), PixelX(x2), PixelY(y2));
     PaintWithPainter([&](QPainter& painter) {
@@ -192,24 +182,6 @@ QImage PictureBox::Snapshot()
 {
     FlushSpans();
     return image_.copy();
-}
-
-void PictureBox::AddSpan(const Span& span)
-{
-    Touched();
-    if (span.left > span.right || span.top > span.bottom)
-        return; // wholly outside
-    const auto end = waiting_.begin() + static_cast<std::ptrdiff_t>(waitingCount_);
-    auto leaving = std::find_if(waiting_.begin(), end, [&](const Span& other) { return other.SamePixels(span); });
-    if (leaving == end && waitingCount_ == MaxWaiting) {
-        WriteSpan(waiting_.front());
-        leaving = waiting_.begin();
-    }
-    if (leaving != end) {
-        std::move(leaving + 1, end, leaving);
-        --waitingCount_;
-    }
-    waiting_[waitingCount_++] = span;
 }
 
 void PictureBox::PaintWithPainter(const std::function<void(QPainter&)>& draw)

@@ -83,7 +83,10 @@ private:
     bool Inside(int column, int row) const { return column >= 0 && column < innerWidth_ && row >= 0 && row < innerHeight_; }
     void UpdateScale();
 
-    void AddSpan(const Span& span);
+    // Takes the run's fields one by one: a run built in memory just before would be read back
+    // whole before its parts have landed, and that stall was most of a repaint's time.
+    void AddSpan(int left, int top, int right, int bottom, QRgb colour);
+    void PaintLine(float x1, float y1, float x2, float y2, common::ColourValue colour); // through QPainter
     // Inline, like Point and PSet, so that a loop of reads or points sees no call that could change
     // the scale, and the compiler keeps the mapping of the outer coordinate out of the inner loop.
     void WriteSpan(const Span& span);
@@ -112,8 +115,17 @@ private:
     // Runs along an axis wait here before they are written, so that a run that covers
     // exactly the pixels of a waiting one replaces it instead of being written twice.
     // Writing a run later changes nothing as long as the runs keep their order.
-    static constexpr std::size_t MaxWaiting = 8;
+    // A ring, as the run to leave is nearly always the oldest: a square's side replaces the
+    // same side of the square before.
+    static constexpr std::size_t MaxWaiting = 4;
+    Span& Waiting(std::size_t i) { return waiting_[(waitingFirst_ + i) % MaxWaiting]; }
+    void DropOldest()
+    {
+        waitingFirst_ = (waitingFirst_ + 1) % MaxWaiting;
+        --waitingCount_;
+    }
     std::array<Span, MaxWaiting> waiting_ {};
+    std::size_t waitingFirst_ = 0;
     std::size_t waitingCount_ = 0;
     bool repaintPending_ = false;
 };
@@ -133,6 +145,12 @@ inline int PictureBox::PixelRow(float y) const
 inline void PictureBox::WriteSpan(const Span& span)
 {
     QRgb* row = pixels_ + span.top * stride_;
+    if (span.left == span.right) {
+        for (QRgb* pixel = row + span.left, *end = pixel + (span.bottom - span.top + 1) * stride_; pixel != end;
+             pixel += stride_)
+            *pixel = span.colour;
+        return;
+    }
     for (int y = span.top; y <= span.bottom; ++y, row += stride_)
         std::fill(row + span.left, row + span.right + 1, span.colour);
 }
@@ -140,8 +158,47 @@ inline void PictureBox::WriteSpan(const Span& span)
 inline void PictureBox::FlushSpans()
 {
     for (std::size_t i = 0; i < waitingCount_; ++i)
-        WriteSpan(waiting_[i]);
+        WriteSpan(Waiting(i));
     waitingCount_ = 0;
+}
+
+// Inline with Line, so that a loop of lines pays no call for the ones that only wait.
+inline void PictureBox::Line(float x1, float y1, float x2, float y2, common::ColourValue colour)
+{
+    // Nearly every line runs along an axis; its shared coordinate is mapped once.
+    const int column1 = PixelColumn(x1);
+    const int column2 = x2 == x1 ? column1 : PixelColumn(x2);
+    const int row1 = PixelRow(y1);
+    const int row2 = y2 == y1 ? row1 : PixelRow(y2);
+    if (drawWidth_ != 1 || (column1 != column2 && row1 != row2)) {
+        PaintLine(x1, y1, x2, y2, colour);
+        return;
+    }
+    AddSpan(std::max(0, std::min(column1, column2)), std::max(0, std::min(row1, row2)),
+        std::min(innerWidth_ - 1, std::max(column1, column2)), std::min(innerHeight_ - 1, std::max(row1, row2)),
+        ToQRgb(colour));
+}
+
+inline void PictureBox::AddSpan(int left, int top, int right, int bottom, QRgb colour)
+{
+    Touched();
+    if (left > right || top > bottom)
+        return; // wholly outside
+    const Span span { left, top, right, bottom, colour };
+    std::size_t same = 0;
+    while (same < waitingCount_ && !Waiting(same).SamePixels(span))
+        ++same;
+    if (same == 0 && waitingCount_ != 0) {
+        DropOldest();
+    } else if (same < waitingCount_) {
+        for (std::size_t i = same; i + 1 < waitingCount_; ++i)
+            Waiting(i) = Waiting(i + 1);
+        --waitingCount_;
+    } else if (waitingCount_ == MaxWaiting) {
+        WriteSpan(Waiting(0));
+        DropOldest();
+    }
+    Waiting(waitingCount_++) = span;
 }
 
 inline common::ColourValue PictureBox::Point(float x, float y)

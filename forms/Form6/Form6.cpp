@@ -20,6 +20,8 @@ int Form6::Grid::NextKey(int x, int from) const
     const auto rows = static_cast<int>(rows_);
     if (from >= rows)
         return rows;
+    if (column[from] == static_cast<unsigned char>(Cell::Key))
+        return from; // key points come in runs down the liquid
     const void* key = std::memchr(column + from, static_cast<int>(Cell::Key), static_cast<std::size_t>(rows - from));
     return key ? static_cast<int>(static_cast<const unsigned char*>(key) - column) : rows;
 }
