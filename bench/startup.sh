@@ -17,9 +17,14 @@ until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
 
 now_us() { echo $(( $(date +%s%N) / 1000 )); }
 
-# Waits until the process has a window mapped on screen.
+# Waits until the program has a window mapped on screen (one program runs at a time here).
 wait_for_window() {
-    until xdotool search --onlyvisible --pid "$1" >/dev/null 2>&1; do sleep 0.001; done
+    until xdotool search --onlyvisible --class palettra >/dev/null 2>&1; do sleep 0.001; done
+}
+
+# Waits until the last program's windows have left the screen, so the next start is timed from nothing.
+wait_until_gone() {
+    while xdotool search --onlyvisible --class palettra >/dev/null 2>&1; do sleep 0.01; done
 }
 
 times=()
@@ -31,6 +36,7 @@ for _ in $(seq $runs); do
     times+=($(( $(now_us) - start )))
     kill "$pid"
     wait "$pid" 2>/dev/null || true
+    wait_until_gone
 done
 median_us=$(printf '%s\n' "${times[@]}" | sort -n | sed -n "$(( (runs + 1) / 2 ))p")
 
@@ -43,7 +49,7 @@ for y in 116 204 292 380 468 556; do
     sleep 0.3
 done
 sleep 0.5
-windows=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)
+windows=$(xdotool search --onlyvisible --class palettra 2>/dev/null | wc -l)
 rss_kb=$(awk '/^VmRSS/ { print $2 }' "/proc/$pid/status")
 kill "$pid"
 wait "$pid" 2>/dev/null || true
