@@ -7,24 +7,45 @@ prog=${1:-build-release/palettra}
 out=${2:-build/startup.json}
 runs=5
 
-disp=:$((100 + RANDOM % 100))
+# A display of our own: another server on it would bring windows of its own.
+n=$((100 + RANDOM % 100))
+while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+disp=:$n
 Xvfb "$disp" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 pid=
 trap 'kill $pid $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$disp
-until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 
 now_us() { echo $(( $(date +%s%N) / 1000 )); }
 
+# Gives up, rather than hanging, when the screen does not show what is waited for.
+deadline() {
+    if [ "$(now_us)" -gt $(($1 + 20000000)) ]; then
+        echo "startup.sh: $2 within 20 s; giving up" >&2
+        exit 1
+    fi
+}
+
 # Waits until the program has a window mapped on screen (one program runs at a time here).
 wait_for_window() {
-    until xdotool search --onlyvisible --class palettra >/dev/null 2>&1; do sleep 0.001; done
+    local since
+    since=$(now_us)
+    until xdotool search --onlyvisible --class palettra >/dev/null 2>&1; do
+        deadline "$since" "no window on screen"
+        sleep 0.001
+    done
 }
 
 # Waits until the last program's windows have left the screen, so the next start is timed from nothing.
 wait_until_gone() {
-    while xdotool search --onlyvisible --class palettra >/dev/null 2>&1; do sleep 0.01; done
+    local since
+    since=$(now_us)
+    while xdotool search --onlyvisible --class palettra >/dev/null 2>&1; do
+        deadline "$since" "the last window did not leave the screen"
+        sleep 0.01
+    done
 }
 
 times=()
