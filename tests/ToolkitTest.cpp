@@ -172,6 +172,9 @@ TEST_F(ToolkitTest, ARunTimeErrorEndsOnlyItsHandler)
     EXPECT_EQ(probe.log, (std::vector<std::string> { "HScroll1_Change 8", "Command1_Click 0", "outer goes on" }));
     probe.HScroll1().SetValue(9);
     EXPECT_EQ(probe.errors.size(), 2u);
+    probe.onClick = [] { throw std::logic_error("a fault of our own"); };
+    probe.Command1(0).SetValue(true);
+    EXPECT_EQ(probe.errors.back(), 51);
 }
 
 TEST_F(ToolkitTest, ClosingDestroysTheControlsAndReopeningRestoresTheLayout)

@@ -79,6 +79,9 @@ void Window::Run(const Handler& handler)
         handler();
     } catch (const common::RuntimeError& error) {
         report_(this, error);
+    } catch (const std::exception& error) {
+        // A fault of the program's own; still reported, never thrown through Qt's event loop.
+        report_(this, common::RuntimeError(51, std::string("内部エラー (Internal error): ") + error.what()));
     }
 }
 
