@@ -38,8 +38,8 @@ template <typename Form> QImage InnerImage()
     Form form;
     form.Show();
     auto& picture = form.template Find<PictureBox>("Picture1");
-    return QImage(picture.width() - 2 * PictureBox::Border, picture.height() - 2 * PictureBox::Border,
-        QImage::Format_RGB32);
+    return QImage(
+        picture.width() - 2 * PictureBox::Border, picture.height() - 2 * PictureBox::Border, QImage::Format_RGB32);
 }
 
 // ---- the real handlers ----
@@ -156,7 +156,8 @@ void ReferenceGradient(benchmark::State& state)
 // The photo as the window shows it, and the pixel that a sample point of the scan falls on.
 struct Photo {
     Photo()
-        : image(QImage(QStringLiteral(":/assets/apparatus.jpg")).copy(0, 0, 280, 496).convertToFormat(QImage::Format_RGB32))
+        : image(
+            QImage(QStringLiteral(":/assets/apparatus.jpg")).copy(0, 0, 280, 496).convertToFormat(QImage::Format_RGB32))
     {
     }
     bool Pixel(int x, int y, int& column, int& row) const
@@ -305,7 +306,8 @@ int main(int argc, char* argv[])
     benchmark::Initialize(&argc, argv);
     const std::vector<Case> cases = Cases();
     for (const Case& c : cases)
-        for (const auto& [prefix, body] : { std::pair { "", c.run }, { "Reference_", c.reference }, { "Limit_", c.limit } })
+        for (const auto& [prefix, body] :
+            { std::pair { "", c.run }, { "Reference_", c.reference }, { "Limit_", c.limit } })
             benchmark::RegisterBenchmark((prefix + c.name).c_str(), body)
                 ->Unit(benchmark::kMicrosecond)
                 ->Repetitions(10)

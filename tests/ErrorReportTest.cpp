@@ -15,8 +15,14 @@ namespace {
 const WindowLayout OverflowLayout {
     .name = "Overflow",
     .caption = "Overflow",
-    .controls = { { .kind = Kind::CommandButton, .name = "Command1", .caption = "Go", .left = 0, .top = 0,
-        .width = 900, .height = 450, .tab = 0 } },
+    .controls = { { .kind = Kind::CommandButton,
+        .name = "Command1",
+        .caption = "Go",
+        .left = 0,
+        .top = 0,
+        .width = 900,
+        .height = 450,
+        .tab = 0 } },
 };
 
 // A window with one handler that overflows a 16-bit product on its first run only.

@@ -43,10 +43,9 @@ TEST_P(Form2Mixing, ShowsSwatchTripleAndCode)
 }
 
 INSTANTIATE_TEST_SUITE_P(EdgeCases, Form2Mixing,
-    testing::Values(Mix { 255, 255, 255, "RGB = (255,255,255)", "FFFFFF" },
-        Mix { 5, 0, 0, "RGB = (5,0,0)", "050000" }, Mix { 10, 11, 15, "RGB = (10,11,15)", "0A0B0F" },
-        Mix { 16, 153, 30, "RGB = (16,153,30)", "10991E" }, Mix { 255, 128, 0, "RGB = (255,128,0)", "FF8000" },
-        Mix { 10, 0, 171, "RGB = (10,0,171)", "0A00AB" }));
+    testing::Values(Mix { 255, 255, 255, "RGB = (255,255,255)", "FFFFFF" }, Mix { 5, 0, 0, "RGB = (5,0,0)", "050000" },
+        Mix { 10, 11, 15, "RGB = (10,11,15)", "0A0B0F" }, Mix { 16, 153, 30, "RGB = (16,153,30)", "10991E" },
+        Mix { 255, 128, 0, "RGB = (255,128,0)", "FF8000" }, Mix { 10, 0, 171, "RGB = (10,0,171)", "0A00AB" }));
 
 TEST(Form2, OpensBlackAndReturnsToTheSameLookAtZero)
 {

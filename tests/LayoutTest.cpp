@@ -1,7 +1,7 @@
 #include "forms/Form1/Form1.h"
 #include "layouts/Layouts.h"
-#include "toolkit/Label.h"
 #include "toolkit/Fonts.h"
+#include "toolkit/Label.h"
 #include "toolkit/Twips.h"
 
 #include <QFontInfo>
@@ -17,8 +17,8 @@ using namespace palettra::toolkit;
 
 namespace {
 
-const std::vector<const WindowLayout*> AllLayouts { &MenuLayout, &Form1Layout, &Form2Layout, &Form3Layout,
-    &Form4Layout, &Form5Layout, &Form6Layout };
+const std::vector<const WindowLayout*> AllLayouts { &MenuLayout, &Form1Layout, &Form2Layout, &Form3Layout, &Form4Layout,
+    &Form5Layout, &Form6Layout };
 
 TEST(LabelFont, ResolvesToTheFaceEveryCaptionWasMeasuredIn)
 {

@@ -24,8 +24,8 @@ TEST_F(ShellTest, TheMenuStartsAloneAtItsPlace)
     Menu& menu = catalogue.StartUp();
     EXPECT_EQ(menu.geometry(), QRect(20, 20, 120, 667));
     EXPECT_EQ(menu.windowTitle(), QString(QChar(0x200B))); // shows nothing
-    EXPECT_FALSE(catalogue.form2 || catalogue.form1 || catalogue.form3 || catalogue.form4 || catalogue.form5
-        || catalogue.form6);
+    EXPECT_FALSE(
+        catalogue.form2 || catalogue.form1 || catalogue.form3 || catalogue.form4 || catalogue.form5 || catalogue.form6);
     EXPECT_EQ(menu.focusWidget(), &menu.Find<CommandButton>("Command1"));
     EXPECT_EQ(menu.Find<CommandButton>("Command1").nextInFocusChain(), &menu.Find<CommandButton>("Command2"));
 }

@@ -151,7 +151,9 @@ private:
         if (!bar)
             return;
         const int edge = Pick(4);
-        const int value = edge == 0 ? bar->Min() : edge == 1 ? bar->Max() : bar->Min() + Pick(bar->Max() - bar->Min() + 1);
+        const int value = edge == 0 ? bar->Min()
+            : edge == 1             ? bar->Max()
+                                    : bar->Min() + Pick(bar->Max() - bar->Min() + 1);
         bar->SetValue(static_cast<common::Int16>(value));
     }
 
@@ -286,8 +288,7 @@ TEST_P(WindowCycles, ThousandOpenCloseRoundsLeaveNoMemoryBehind)
 #endif
 }
 
-INSTANTIATE_TEST_SUITE_P(EachToolWindow, WindowCycles, testing::Range(0, 6), [](const auto& info) {
-    return std::string("Form") + "213456"[info.param];
-});
+INSTANTIATE_TEST_SUITE_P(EachToolWindow, WindowCycles, testing::Range(0, 6),
+    [](const auto& info) { return std::string("Form") + "213456"[info.param]; });
 
 } // namespace

@@ -152,8 +152,7 @@ TEST_F(ToolkitTest, PressingFromCodeRunsTheClickNested)
     probe.onChange = [this] { probe.Command1(1).SetValue(true); };
     probe.onClick = [this] { probe.HScroll1().SetValue(9); };
     probe.Command1(0).SetValue(true);
-    EXPECT_EQ(probe.log,
-        (std::vector<std::string> { "Command1_Click 0", "HScroll1_Change 9", "Command1_Click 1" }));
+    EXPECT_EQ(probe.log, (std::vector<std::string> { "Command1_Click 0", "HScroll1_Change 9", "Command1_Click 1" }));
     QTest::mouseClick(&probe.Command1(1), Qt::LeftButton);
     Key(probe.Command1(1), Qt::Key_Space);
     EXPECT_EQ(probe.log.size(), 5u);
@@ -166,7 +165,10 @@ TEST_F(ToolkitTest, ARunTimeErrorEndsOnlyItsHandler)
         common::Mul16(200, 200);
         probe.log.push_back("after the overflow");
     };
-    probe.onChange = [this] { probe.Command1(0).SetValue(true); probe.log.push_back("outer goes on"); };
+    probe.onChange = [this] {
+        probe.Command1(0).SetValue(true);
+        probe.log.push_back("outer goes on");
+    };
     probe.HScroll1().SetValue(8);
     EXPECT_EQ(probe.errors, std::vector<int> { 6 });
     EXPECT_EQ(probe.log, (std::vector<std::string> { "HScroll1_Change 8", "Command1_Click 0", "outer goes on" }));
@@ -204,8 +206,8 @@ TEST_F(ToolkitTest, FocusFollowsTheTabIndexes)
     } while (widget != &probe.VScroll1());
     EXPECT_EQ(probe.focusWidget(), &probe.VScroll1());
     EXPECT_EQ(chain,
-        (std::vector<QWidget*> { &probe.VScroll1(), &probe.HScroll1(), &probe.Command1(0), &probe.Command1(1),
-            &probe.Picture1() }));
+        (std::vector<QWidget*> {
+            &probe.VScroll1(), &probe.HScroll1(), &probe.Command1(0), &probe.Command1(1), &probe.Picture1() }));
 }
 
 TEST_F(ToolkitTest, PointReadsBackUnderAUserScale)
@@ -298,7 +300,8 @@ TEST_F(ToolkitTest, VisibleRowsPaintTheSameStripAsEveryRow)
     auto& picture = probe.Picture1(); // 100 pixel rows
     picture.Scale(0, 0, 1, 1000);
     auto paint = [&](int y) {
-        picture.Line(0, static_cast<float>(y), 1, static_cast<float>(y), static_cast<ColourValue>(y * 16411 % 0xFFFFFF));
+        picture.Line(
+            0, static_cast<float>(y), 1, static_cast<float>(y), static_cast<ColourValue>(y * 16411 % 0xFFFFFF));
     };
     for (int y = -200; y <= 1200; ++y)
         paint(y);

@@ -9,7 +9,9 @@ namespace palettra::toolkit {
 void InstallFontSubstitutes()
 {
     // Ume P Gothic is the face in which every caption fits its box; the others are fallbacks.
-    const QStringList faces = QStringList() << "Ume P Gothic" << "IPAPGothic" << "Noto Sans CJK JP";
+    const QStringList faces = QStringList() << "Ume P Gothic"
+                                            << "IPAPGothic"
+                                            << "Noto Sans CJK JP";
     QFont::insertSubstitutions(QString::fromUtf8(LabelFace), faces);
 }
 

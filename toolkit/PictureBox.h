@@ -80,7 +80,10 @@ private:
     double PixelY(float y) const { return (static_cast<double>(y) - scaleTop_) * yPixelsPerUnit_; }
     int PixelColumn(float x) const;
     int PixelRow(float y) const;
-    bool Inside(int column, int row) const { return column >= 0 && column < innerWidth_ && row >= 0 && row < innerHeight_; }
+    bool Inside(int column, int row) const
+    {
+        return column >= 0 && column < innerWidth_ && row >= 0 && row < innerHeight_;
+    }
     void UpdateScale();
 
     // Takes the run's fields one by one: a run built in memory just before would be read back
@@ -146,7 +149,7 @@ inline void PictureBox::WriteSpan(const Span& span)
 {
     QRgb* row = pixels_ + span.top * stride_;
     if (span.left == span.right) {
-        for (QRgb* pixel = row + span.left, *end = pixel + (span.bottom - span.top + 1) * stride_; pixel != end;
+        for (QRgb *pixel = row + span.left, *end = pixel + (span.bottom - span.top + 1) * stride_; pixel != end;
              pixel += stride_)
             *pixel = span.colour;
         return;
