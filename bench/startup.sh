@@ -28,23 +28,16 @@ deadline() {
     fi
 }
 
-# Waits until the program has a window mapped on screen (one program runs at a time here).
-wait_for_window() {
-    local since
-    since=$(now_us)
-    until xdotool search --onlyvisible --class palettra >/dev/null 2>&1; do
-        deadline "$since" "no window on screen"
-        sleep 0.001
-    done
-}
+on_screen() { xdotool search --onlyvisible --class palettra >/dev/null 2>&1; }
 
-# Waits until the last program's windows have left the screen, so the next start is timed from nothing.
-wait_until_gone() {
+# Waits until the program has a window on screen ("shown"), or has none left ("gone", so the
+# next start is timed from nothing). One program runs at a time here.
+wait_until() {
     local since
     since=$(now_us)
-    while xdotool search --onlyvisible --class palettra >/dev/null 2>&1; do
-        deadline "$since" "the last window did not leave the screen"
-        sleep 0.01
+    until { [ "$1" = shown ] && on_screen; } || { [ "$1" = gone ] && ! on_screen; }; do
+        deadline "$since" "the window not $1"
+        sleep 0.001
     done
 }
 
@@ -53,18 +46,18 @@ for _ in $(seq $runs); do
     start=$(now_us)
     "$prog" >/dev/null 2>&1 &
     pid=$!
-    wait_for_window "$pid"
+    wait_until shown
     times+=($(( $(now_us) - start )))
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-    wait_until_gone
+    wait_until gone
 done
 median_us=$(printf '%s\n' "${times[@]}" | sort -n | sed -n "$(( (runs + 1) / 2 ))p")
 
 # All seven windows: press the six menu buttons (the menu's client area starts at 20, 20).
 "$prog" >/dev/null 2>&1 &
 pid=$!
-wait_for_window "$pid"
+wait_until shown
 for y in 116 204 292 380 468 556; do
     xdotool mousemove 80 "$y" click 1
     sleep 0.3
