@@ -8,6 +8,13 @@ namespace palettra {
 
 using namespace common;
 
+namespace {
+
+    // The sample loops run through whole units as long as they do not pass the extent.
+    Int32 LastSample(float extent) { return ToInt32(IntPart(extent)); }
+
+} // namespace
+
 Form6::Grid::Grid(Int32 lastX, Int32 lastY)
     : rows_(static_cast<std::size_t>(lastY) + 1)
     , cells_((static_cast<std::size_t>(lastX) + 1) * rows_, Cell::Empty)
@@ -47,8 +54,10 @@ void Form6::Command1_Click()
     ScanWidth = width;
     ScanHeight = height;
     KeyMask = Grid(ToInt32(width), ToInt32(height));
-    for (int x = 0; x <= width; ++x)
-        for (int y = 0; y <= height; ++y)
+    const Int32 lastX = LastSample(width);
+    const Int32 lastY = LastSample(height);
+    for (Int32 x = 0; x <= lastX; ++x)
+        for (Int32 y = 0; y <= lastY; ++y)
             if (picture.Point(static_cast<float>(x), static_cast<float>(y)) == KeyColour)
                 KeyMask.Record(x, y);
 }
@@ -67,8 +76,10 @@ void Form6::Command2_Click()
     // A reopened window shows the picture in twips again; the recorded points are in the scan's units.
     picture.SetScaleWidth(width);
     picture.SetScaleHeight(height);
-    for (int x = 0; x <= width; ++x)
-        for (int y = KeyMask.NextKey(x, 0); y <= height; y = KeyMask.NextKey(x, y + 1))
+    const Int32 lastX = LastSample(width);
+    const Int32 lastY = LastSample(height);
+    for (Int32 x = 0; x <= lastX; ++x)
+        for (Int32 y = KeyMask.NextKey(x, 0); y <= lastY; y = KeyMask.NextKey(x, y + 1))
             picture.PSet(static_cast<float>(x), static_cast<float>(y), colour);
 }
 
