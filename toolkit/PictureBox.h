@@ -210,9 +210,15 @@ inline common::ColourValue PictureBox::Point(float x, float y)
         FlushSpans();
     const double column = PixelX(x);
     const double row = PixelY(y);
-    if (!(column >= 0 && column < innerWidth_ && row >= 0 && row < innerHeight_))
+    // Every member is read before the first branch and the bounds are tested without short cuts:
+    // reads that every step makes can be lifted out of a loop of points, as the scan's is.
+    const QRgb* const pixels = pixels_;
+    const qsizetype stride = stride_;
+    const double width = innerWidth_;
+    const double height = innerHeight_;
+    if (!((column >= 0) & (column < width) & (row >= 0) & (row < height)))
         return -1;
-    return FromQRgb(pixels_[static_cast<qsizetype>(row) * stride_ + static_cast<qsizetype>(column)]);
+    return FromQRgb(pixels[static_cast<qsizetype>(row) * stride + static_cast<qsizetype>(column)]);
 }
 
 inline void PictureBox::PSet(float x, float y, common::ColourValue colour)
