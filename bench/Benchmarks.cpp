@@ -6,6 +6,7 @@
 #include "forms/Form4/Form4.h"
 #include "forms/Form6/Form6.h"
 #include "toolkit/Application.h"
+#include "toolkit/Colours.h"
 #include "toolkit/CommandButton.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
@@ -29,8 +30,6 @@ using toolkit::PictureBox;
 using toolkit::ScrollBar;
 
 namespace {
-
-QRgb ToArgb(ColourValue colour) { return qRgb(common::RedOf(colour), common::GreenOf(colour), common::BlueOf(colour)); }
 
 // An image of the size of the window's Picture1 inner area.
 template <typename Form> QImage InnerImage()
@@ -116,7 +115,7 @@ void ReferenceOverlap(benchmark::State& state, int s)
         QPainter painter(&image);
         painter.scale(image.width() / 1.0, image.height() / 10000.0);
         auto row = [&](int y, ColourValue colour) {
-            painter.setPen(QPen(QColor(ToArgb(colour)), 0));
+            painter.setPen(QPen(toolkit::ToQColor(colour), 0));
             painter.drawLine(QLineF(0, y, 1, y));
         };
         for (int y = 0; y <= top; ++y)
@@ -137,13 +136,13 @@ void ReferenceGradient(benchmark::State& state)
         QPainter painter(&image);
         painter.setWindow(-5000, 5000, 10000, -10000);
         painter.setViewport(0, 0, image.width(), image.height());
-        painter.setPen(QPen(QColor(ToArgb(common::RGB(250, 250, 250))), 0));
+        painter.setPen(QPen(toolkit::ToQColor(common::RGB(250, 250, 250)), 0));
         painter.drawPoint(QPointF(0, 0));
         for (int i = 1; i <= 5000; ++i) {
             const double t = i / 5000.0;
             const Int16 red = common::ToInt16(250 + (10 - 250) * t);
             const Int16 other = common::ToInt16(250 + (0 - 250) * t);
-            painter.setPen(QPen(QColor(ToArgb(common::RGB(red, other, other))), 0));
+            painter.setPen(QPen(toolkit::ToQColor(common::RGB(red, other, other)), 0));
             const float f = static_cast<float>(i);
             painter.drawLine(QLineF(f, f, f, -f));
             painter.drawLine(QLineF(f, -f, -f, -f));
