@@ -295,6 +295,42 @@ TEST_F(ToolkitTest, WaitingLinesLeaveTheSamePixelsAsLinesWrittenAtOnce)
     EXPECT_EQ(waited, picture.Snapshot());
 }
 
+// A line along an axis of the scale takes a short cut; a line that leans within one pixel
+// column or row goes the general way. Both must paint the same pixels, wherever their ends lie.
+TEST_F(ToolkitTest, AxisLinesPaintAsLinesLeaningWithinOnePixel)
+{
+    auto& picture = probe.Picture1(); // 100 x 100 pixels
+    picture.Scale(-5, 35, 25, -5); // 0.3 units a pixel across, 0.4 down, y growing upward
+    std::mt19937 random(3);
+    std::uniform_int_distribution<int> pixel(-10, 109); // some lie outside
+    std::uniform_real_distribution<float> anywhere(-20, 50);
+    struct Segment {
+        bool vertical;
+        float across, from, to;
+        ColourValue colour;
+    };
+    std::vector<Segment> segments;
+    for (int i = 0; i < 3000; ++i) {
+        const bool vertical = i % 2 == 0;
+        // The middle of a pixel column or row, so that a lean of a quarter pixel stays inside it.
+        const float across = vertical ? -5 + (pixel(random) + 0.5f) * 0.3f : 35 - (pixel(random) + 0.5f) * 0.4f;
+        segments.push_back({ vertical, across, anywhere(random), anywhere(random), static_cast<ColourValue>(i) });
+    }
+    auto draw = [&](float lean) {
+        picture.SetBackColor(0xFFFFFF);
+        for (const Segment& s : segments) {
+            if (s.vertical)
+                picture.Line(s.across, s.from, s.across + 0.075f * lean, s.to, s.colour);
+            else
+                picture.Line(s.from, s.across, s.to, s.across - 0.1f * lean, s.colour);
+        }
+        return picture.Snapshot();
+    };
+    const QImage straight = draw(0);
+    EXPECT_EQ(straight, draw(1));
+    EXPECT_NE(straight, draw(20)); // a lean across pixels goes through the painter, and shows
+}
+
 TEST_F(ToolkitTest, VisibleRowsPaintTheSameStripAsEveryRow)
 {
     auto& picture = probe.Picture1(); // 100 pixel rows

@@ -61,6 +61,9 @@ public:
 
     // A copy of the inner area as it stands, drawing included.
     QImage Snapshot();
+    // Writes out every run still waiting; the window calls it when a handler returns, so that
+    // no drawing outlives the event that made it.
+    void FinishDrawing() { FlushSpans(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -70,10 +73,7 @@ private:
     struct Span {
         int left, top, right, bottom;
         QRgb colour;
-        bool SamePixels(const Span& other) const
-        {
-            return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
-        }
+        bool SamePixels(const Span& other) const;
     };
 
     double PixelX(float x) const { return (static_cast<double>(x) - scaleLeft_) * xPixelsPerUnit_; }
@@ -86,13 +86,17 @@ private:
     }
     void UpdateScale();
 
-    // Takes the run's fields one by one: a run built in memory just before would be read back
-    // whole before its parts have landed, and that stall was most of a repaint's time.
-    void AddSpan(int left, int top, int right, int bottom, QRgb colour);
-    void PaintLine(float x1, float y1, float x2, float y2, common::ColourValue colour); // through QPainter
+    // Maps the lines taken down so far, in their order, and lets their runs wait.
+    void MapTaken();
+    void AddSpan(const Span& span); // a run with at least one pixel
+    void PaintLine(float x1, float y1, float x2, float y2, QRgb colour); // through QPainter
     // Inline, like Point and PSet, so that a loop of reads or points sees no call that could change
     // the scale, and the compiler keeps the mapping of the outer coordinate out of the inner loop.
     void WriteSpan(const Span& span);
+    // A long column touches a cache line per row; written one after another, the columns of a
+    // picture evict each other's lines. Band by band, each column's lines are still cached when
+    // the next column comes. Within a band the runs keep their order, so the pixels are the same.
+    void WriteSettled();
     void FlushSpans();
     void PaintWithPainter(const std::function<void(class QPainter&)>& draw);
     void Touched();
@@ -110,6 +114,26 @@ private:
     float scaleHeight_;
     double xPixelsPerUnit_ = 0;
     double yPixelsPerUnit_ = 0;
+
+    // One-pixel lines are only taken down when drawn, and mapped in batches: a loop of lines then
+    // costs a few stores per line, and the mapping runs in a tight loop of its own. Anything that
+    // reads or paints the image, or changes the scale, maps them first.
+    struct TakenLine {
+        float x1, y1, x2, y2;
+        QRgb colour;
+    };
+    enum class AxisMapping { Span, Outside, Other };
+    // The scale in locals for a batch: as members, they would be read again for every line.
+    struct BatchScale {
+        double left, top, xPerUnit, yPerUnit, width, height;
+    };
+    // A line along an axis of the user scale, mapped without a branch per coordinate; any other
+    // line, and one with a coordinate that is not a number, is left to the general mapping.
+    static AxisMapping MapAxisLine(const BatchScale& scale, const TakenLine& line, Span& span);
+    void MapLine(const TakenLine& line);
+    static constexpr std::size_t MaxTaken = 1024; // small enough to stay in the first-level cache
+    std::array<TakenLine, MaxTaken> taken_;
+    std::size_t takenCount_ = 0;
 
     QImage image_;
     QRgb* pixels_; // the image's memory, owned by image_, which is never shared
@@ -130,6 +154,11 @@ private:
     std::array<Span, MaxWaiting> waiting_ {};
     std::size_t waitingFirst_ = 0;
     std::size_t waitingCount_ = 0;
+    // Runs that left the ring: nothing can replace them any more, but they are written together.
+    // Bounded, so that a handler that never returns still draws as it goes.
+    static constexpr std::size_t MaxSettled = 4096;
+    static constexpr int BandRows = 32;
+    std::vector<Span> settled_;
     bool repaintPending_ = false;
 };
 
@@ -147,66 +176,51 @@ inline int PictureBox::PixelRow(float y) const
 
 inline void PictureBox::WriteSpan(const Span& span)
 {
-    QRgb* row = pixels_ + span.top * stride_;
+    // In locals: the pixels are unsigned ints, and a store through them could otherwise be
+    // taken to change the run's own fields.
+    const QRgb colour = span.colour;
+    const qsizetype stride = stride_;
+    QRgb* row = pixels_ + span.top * stride;
     if (span.left == span.right) {
-        for (QRgb *pixel = row + span.left, *end = pixel + (span.bottom - span.top + 1) * stride_; pixel != end;
-             pixel += stride_)
-            *pixel = span.colour;
+        for (QRgb *pixel = row + span.left, *end = pixel + (span.bottom - span.top + 1) * stride; pixel != end;
+             pixel += stride)
+            *pixel = colour;
         return;
     }
-    for (int y = span.top; y <= span.bottom; ++y, row += stride_)
-        std::fill(row + span.left, row + span.right + 1, span.colour);
+    for (int y = span.top; y <= span.bottom; ++y, row += stride)
+        std::fill(row + span.left, row + span.right + 1, colour);
 }
 
 inline void PictureBox::FlushSpans()
 {
-    for (std::size_t i = 0; i < waitingCount_; ++i)
-        WriteSpan(Waiting(i));
+    MapTaken();
+    if (settled_.empty()) {
+        for (std::size_t i = 0; i < waitingCount_; ++i)
+            WriteSpan(Waiting(i));
+    } else {
+        for (std::size_t i = 0; i < waitingCount_; ++i)
+            settled_.push_back(Waiting(i));
+        WriteSettled();
+    }
     waitingCount_ = 0;
 }
 
-// Inline with Line, so that a loop of lines pays no call for the ones that only wait.
+// Inline, so that a loop of lines pays no call for the ones that are only taken down.
 inline void PictureBox::Line(float x1, float y1, float x2, float y2, common::ColourValue colour)
 {
-    // Nearly every line runs along an axis; its shared coordinate is mapped once.
-    const int column1 = PixelColumn(x1);
-    const int column2 = x2 == x1 ? column1 : PixelColumn(x2);
-    const int row1 = PixelRow(y1);
-    const int row2 = y2 == y1 ? row1 : PixelRow(y2);
-    if (drawWidth_ != 1 || (column1 != column2 && row1 != row2)) {
-        PaintLine(x1, y1, x2, y2, colour);
+    if (drawWidth_ != 1) {
+        PaintLine(x1, y1, x2, y2, ToQRgb(colour));
         return;
     }
-    AddSpan(std::max(0, std::min(column1, column2)), std::max(0, std::min(row1, row2)),
-        std::min(innerWidth_ - 1, std::max(column1, column2)), std::min(innerHeight_ - 1, std::max(row1, row2)),
-        ToQRgb(colour));
-}
-
-inline void PictureBox::AddSpan(int left, int top, int right, int bottom, QRgb colour)
-{
+    if (takenCount_ == MaxTaken)
+        MapTaken();
+    taken_[takenCount_++] = { x1, y1, x2, y2, ToQRgb(colour) };
     Touched();
-    if (left > right || top > bottom)
-        return; // wholly outside
-    const Span span { left, top, right, bottom, colour };
-    std::size_t same = 0;
-    while (same < waitingCount_ && !Waiting(same).SamePixels(span))
-        ++same;
-    if (same == 0 && waitingCount_ != 0) {
-        DropOldest();
-    } else if (same < waitingCount_) {
-        for (std::size_t i = same; i + 1 < waitingCount_; ++i)
-            Waiting(i) = Waiting(i + 1);
-        --waitingCount_;
-    } else if (waitingCount_ == MaxWaiting) {
-        WriteSpan(Waiting(0));
-        DropOldest();
-    }
-    Waiting(waitingCount_++) = span;
 }
 
 inline common::ColourValue PictureBox::Point(float x, float y)
 {
-    if (waitingCount_ != 0)
+    if (takenCount_ != 0 || waitingCount_ != 0)
         FlushSpans();
     const double column = PixelX(x);
     const double row = PixelY(y);
@@ -226,7 +240,7 @@ inline void PictureBox::PSet(float x, float y, common::ColourValue colour)
     if (drawWidth_ == 1) {
         const double column = PixelX(x);
         const double row = PixelY(y);
-        if (waitingCount_ != 0)
+        if (takenCount_ != 0 || waitingCount_ != 0)
             FlushSpans();
         if (column >= 0 && column < innerWidth_ && row >= 0 && row < innerHeight_)
             pixels_[static_cast<qsizetype>(row) * stride_ + static_cast<qsizetype>(column)] = ToQRgb(colour);

@@ -83,6 +83,14 @@ void Window::Run(const Handler& handler)
         // A fault of the program's own; still reported, never thrown through Qt's event loop.
         report_(this, common::RuntimeError(51, std::string("内部エラー (Internal error): ") + error.what()));
     }
+    FinishDrawing();
+}
+
+void Window::FinishDrawing()
+{
+    for (const Entry& entry : controls_)
+        if (auto* picture = dynamic_cast<PictureBox*>(entry.widget))
+            picture->FinishDrawing();
 }
 
 void Window::Build()

@@ -63,6 +63,8 @@ private:
         QWidget* widget;
     };
 
+    // Writes out what a handler left waiting in the picture boxes.
+    void FinishDrawing();
     void Build();
     void DestroyControls();
     void SetTabOrder();
