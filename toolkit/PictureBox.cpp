@@ -4,14 +4,9 @@
 
 #include <QPainter>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <utility>
 
 namespace palettra::toolkit {
 
@@ -71,9 +66,7 @@ PictureBox::PictureBox(Window& owner, const ControlLayout& layout)
 void PictureBox::SetBackColor(common::ColourValue colour)
 {
     backColor_ = colour;
-    // The fill covers every line and run still waiting.
-    takenCount_ = 0;
-    waitingCount_ = 0;
+    waitingCount_ = 0; // the fill covers every waiting run
     settled_.clear();
     image_.fill(ToQRgb(colour));
     Touched();
@@ -88,21 +81,18 @@ void PictureBox::SetDrawWidth(int pixels)
 
 void PictureBox::SetScaleLeft(float left)
 {
-    MapTaken();
     scaleLeft_ = left;
     UpdateScale();
 }
 
 void PictureBox::SetScaleTop(float top)
 {
-    MapTaken();
     scaleTop_ = top;
     UpdateScale();
 }
 
 void PictureBox::SetScaleWidth(float width)
 {
-    MapTaken();
     if (width == 0)
         throw common::RuntimeError::InvalidPropertyValue();
     scaleWidth_ = width;
@@ -111,7 +101,6 @@ void PictureBox::SetScaleWidth(float width)
 
 void PictureBox::SetScaleHeight(float height)
 {
-    MapTaken();
     if (height == 0)
         throw common::RuntimeError::InvalidPropertyValue();
     scaleHeight_ = height;
@@ -120,7 +109,6 @@ void PictureBox::SetScaleHeight(float height)
 
 void PictureBox::Scale(float x1, float y1, float x2, float y2)
 {
-    MapTaken();
     if (x1 == x2 || y1 == y2)
         throw common::RuntimeError::InvalidPropertyValue();
     scaleLeft_ = x1;
@@ -132,94 +120,21 @@ void PictureBox::Scale(float x1, float y1, float x2, float y2)
 
 void PictureBox::UpdateScale()
 {
-    xPixelsPerUnit_ = innerWidth_ / static_cast<double>(scaleWidth_);
-    yPixelsPerUnit_ = innerHeight_ / static_cast<double>(scaleHeight_);
+    mapping_ = { { scaleLeft_, scaleTop_ },
+        { innerWidth_ / static_cast<double>(scaleWidth_), innerHeight_ / static_cast<double>(scaleHeight_) },
+        { static_cast<double>(innerWidth_), static_cast<double>(innerHeight_) },
+        { innerWidth_ - 1.0, innerHeight_ - 1.0 } };
 }
 
 void PictureBox::Line(float x1, float y1, float x2, float y2) { Line(x1, y1, x2, y2, foreColor_); }
 
-// All four ends in one comparison, where the processor has one.
-inline bool PictureBox::Span::SamePixels(const Span& other) const
+void PictureBox::MapLine(float x1, float y1, float x2, float y2, QRgb colour)
 {
-#if defined(__SSE2__)
-    const __m128i ends = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&left));
-    const __m128i otherEnds = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&other.left));
-    return _mm_movemask_epi8(_mm_cmpeq_epi32(ends, otherEnds)) == 0xFFFF;
-#else
-    return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
-#endif
-}
-
-inline PictureBox::AxisMapping PictureBox::MapAxisLine(const BatchScale& scale, const TakenLine& line, Span& span)
-{
-#if defined(__SSE2__)
-    const __m128 xy = _mm_loadu_ps(&line.x1); // x1 y1 x2 y2
-    const int equal = _mm_movemask_ps(_mm_cmpeq_ps(xy, _mm_movehl_ps(xy, xy))) & 0b11;
-    const int notNumbers = _mm_movemask_ps(_mm_cmpunord_ps(xy, xy));
-    if (equal == 0 || notNumbers != 0)
-        return AxisMapping::Other;
-    // The same double operations as PixelX and PixelY, both coordinates at once.
-    const __m128d origin = _mm_setr_pd(scale.left, scale.top);
-    const __m128d perUnit = _mm_setr_pd(scale.xPerUnit, scale.yPerUnit);
-    const __m128d first = _mm_mul_pd(_mm_sub_pd(_mm_cvtps_pd(xy), origin), perUnit);
-    const __m128d second = _mm_mul_pd(_mm_sub_pd(_mm_cvtps_pd(_mm_movehl_ps(xy, xy)), origin), perUnit);
-    // The mapping never reverses the order of two points, so the ends of the run come from
-    // the smaller and the larger of the two, clipped to the first and last pixel.
-    const __m128d low = _mm_min_pd(first, second);
-    const __m128d high = _mm_max_pd(first, second);
-    const __m128d zero = _mm_setzero_pd();
-    const __m128d size = _mm_setr_pd(scale.width, scale.height);
-    if (_mm_movemask_pd(_mm_or_pd(_mm_cmplt_pd(high, zero), _mm_cmpge_pd(low, size))) != 0)
-        return AxisMapping::Outside;
-    const __m128d last = _mm_sub_pd(size, _mm_set1_pd(1));
-    const __m128i corners = _mm_unpacklo_epi64(
-        _mm_cvttpd_epi32(_mm_max_pd(low, zero)), _mm_cvttpd_epi32(_mm_min_pd(high, last)));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(&span.left), corners);
-    span.colour = line.colour;
-    return AxisMapping::Span;
-#else
-    (void)scale, (void)line, (void)span;
-    return AxisMapping::Other;
-#endif
-}
-
-void PictureBox::MapTaken()
-{
-    // Cleared first: a line through the painter writes out what waits, and comes back here.
-    const std::size_t count = std::exchange(takenCount_, 0);
-    const BatchScale scale { scaleLeft_, scaleTop_, xPixelsPerUnit_, yPixelsPerUnit_,
-        static_cast<double>(innerWidth_), static_cast<double>(innerHeight_) };
-    // The ring's start stays in a register through the loop; the general ways read and move it.
-    std::size_t first = waitingFirst_;
-    for (std::size_t i = 0; i < count; ++i) {
-        Span span;
-        const AxisMapping mapping = MapAxisLine(scale, taken_[i], span);
-        if (mapping == AxisMapping::Outside)
-            continue;
-        // Nearly always: the ring is full and the run replaces the oldest, whose slot it takes.
-        if (mapping == AxisMapping::Span && waitingCount_ == MaxWaiting && waiting_[first].SamePixels(span)) {
-            waiting_[first] = span;
-            first = (first + 1) % MaxWaiting;
-            continue;
-        }
-        waitingFirst_ = first;
-        if (mapping == AxisMapping::Span)
-            AddSpan(span);
-        else
-            MapLine(taken_[i]);
-        first = waitingFirst_;
-    }
-    waitingFirst_ = first;
-}
-
-void PictureBox::MapLine(const TakenLine& line)
-{
-    const auto [x1, y1, x2, y2, colour] = line;
     const int column1 = PixelColumn(x1);
     const int column2 = PixelColumn(x2);
     const int row1 = PixelRow(y1);
     const int row2 = PixelRow(y2);
-    if (column1 != column2 && row1 != row2) {
+    if (drawWidth_ != 1 || (column1 != column2 && row1 != row2)) {
         PaintLine(x1, y1, x2, y2, colour);
         return;
     }
@@ -230,7 +145,7 @@ void PictureBox::MapLine(const TakenLine& line)
         AddSpan(span);
 }
 
-void PictureBox::AddSpan(const Span& span)
+void PictureBox::InsertSpan(const Span& span)
 {
     std::size_t same = 0;
     while (same < waitingCount_ && !Waiting(same).SamePixels(span))
@@ -263,7 +178,7 @@ void PictureBox::PaintLine(float x1, float y1, float x2, float y2, QRgb colour)
 void PictureBox::Circle(float x, float y, float radius, common::ColourValue colour)
 {
     const QPointF centre(PixelX(x), PixelY(y));
-    const double pixels = std::fabs(radius * xPixelsPerUnit_);
+    const double pixels = std::fabs(radius * mapping_.perUnit[0]);
     const int width = drawWidth_;
     PaintWithPainter([&](QPainter& painter) {
         painter.setPen(QPen(ToQColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -276,7 +191,7 @@ void PictureBox::Circle(float x, float y, float radius, common::ColourValue colo
 
 void PictureBox::Circle(float x, float y, float radius, common::ColourValue colour, float start, float end)
 {
-    const double pixels = std::fabs(radius * xPixelsPerUnit_);
+    const double pixels = std::fabs(radius * mapping_.perUnit[0]);
     const QRectF box(PixelX(x) - pixels, PixelY(y) - pixels, 2 * pixels, 2 * pixels);
     double sweep = static_cast<double>(end) - static_cast<double>(start);
     if (sweep < 0)
@@ -301,20 +216,6 @@ std::vector<common::Int16> PictureBox::VisibleRows(common::Int16 first, common::
         row = next;
     }
     return rows;
-}
-
-void PictureBox::WriteSettled()
-{
-    for (int bandTop = 0; bandTop < innerHeight_; bandTop += BandRows) {
-        const int bandBottom = std::min(bandTop + BandRows, innerHeight_) - 1;
-        for (const Span& span : settled_) {
-            const int top = std::max(span.top, bandTop);
-            const int bottom = std::min(span.bottom, bandBottom);
-            if (top <= bottom)
-                WriteSpan({ span.left, top, span.right, bottom, span.colour });
-        }
-    }
-    settled_.clear();
 }
 
 QImage PictureBox::Snapshot()

@@ -7,6 +7,10 @@
 #include <QImage>
 #include <QWidget>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -76,8 +80,8 @@ private:
         bool SamePixels(const Span& other) const;
     };
 
-    double PixelX(float x) const { return (static_cast<double>(x) - scaleLeft_) * xPixelsPerUnit_; }
-    double PixelY(float y) const { return (static_cast<double>(y) - scaleTop_) * yPixelsPerUnit_; }
+    double PixelX(float x) const { return (static_cast<double>(x) - mapping_.origin[0]) * mapping_.perUnit[0]; }
+    double PixelY(float y) const { return (static_cast<double>(y) - mapping_.origin[1]) * mapping_.perUnit[1]; }
     int PixelColumn(float x) const;
     int PixelRow(float y) const;
     bool Inside(int column, int row) const
@@ -86,9 +90,14 @@ private:
     }
     void UpdateScale();
 
-    // Maps the lines taken down so far, in their order, and lets their runs wait.
-    void MapTaken();
+    enum class AxisMapping { Span, Outside, Other };
+    // A one-pixel line along an axis of the user scale, mapped without a branch per coordinate;
+    // any other line, and one with a coordinate that is not a number, is left to MapLine.
+    AxisMapping MapAxisLine(float x1, float y1, float x2, float y2, Span& span) const;
+    void MapLine(float x1, float y1, float x2, float y2, QRgb colour);
+    // Nearly always: the ring is full and the run replaces the oldest, whose slot it takes.
     void AddSpan(const Span& span); // a run with at least one pixel
+    void InsertSpan(const Span& span); // the rest of AddSpan: a match further in, or none
     void PaintLine(float x1, float y1, float x2, float y2, QRgb colour); // through QPainter
     // Inline, like Point and PSet, so that a loop of reads or points sees no call that could change
     // the scale, and the compiler keeps the mapping of the outer coordinate out of the inner loop.
@@ -112,28 +121,15 @@ private:
     float scaleTop_ = 0;
     float scaleWidth_;
     float scaleHeight_;
-    double xPixelsPerUnit_ = 0;
-    double yPixelsPerUnit_ = 0;
-
-    // One-pixel lines are only taken down when drawn, and mapped in batches: a loop of lines then
-    // costs a few stores per line, and the mapping runs in a tight loop of its own. Anything that
-    // reads or paints the image, or changes the scale, maps them first.
-    struct TakenLine {
-        float x1, y1, x2, y2;
-        QRgb colour;
+    // The scale as doubles, x then y, worked out when it changes: the ends of a line map both
+    // coordinates at once, and a line then loads them instead of converting.
+    struct PixelMapping {
+        alignas(16) double origin[2]; // ScaleLeft, ScaleTop
+        alignas(16) double perUnit[2];
+        alignas(16) double size[2]; // of the inner area
+        alignas(16) double last[2]; // its last pixel
     };
-    enum class AxisMapping { Span, Outside, Other };
-    // The scale in locals for a batch: as members, they would be read again for every line.
-    struct BatchScale {
-        double left, top, xPerUnit, yPerUnit, width, height;
-    };
-    // A line along an axis of the user scale, mapped without a branch per coordinate; any other
-    // line, and one with a coordinate that is not a number, is left to the general mapping.
-    static AxisMapping MapAxisLine(const BatchScale& scale, const TakenLine& line, Span& span);
-    void MapLine(const TakenLine& line);
-    static constexpr std::size_t MaxTaken = 1024; // small enough to stay in the first-level cache
-    std::array<TakenLine, MaxTaken> taken_;
-    std::size_t takenCount_ = 0;
+    PixelMapping mapping_ {};
 
     QImage image_;
     QRgb* pixels_; // the image's memory, owned by image_, which is never shared
@@ -154,8 +150,8 @@ private:
     std::array<Span, MaxWaiting> waiting_ {};
     std::size_t waitingFirst_ = 0;
     std::size_t waitingCount_ = 0;
-    // Runs that left the ring: nothing can replace them any more, but they are written together.
-    // Bounded, so that a handler that never returns still draws as it goes.
+    // Runs that left the ring: nothing can replace them any more, but they are written together,
+    // when the handler returns or the image is read. Bounded, so that memory stays small.
     static constexpr std::size_t MaxSettled = 4096;
     static constexpr int BandRows = 32;
     std::vector<Span> settled_;
@@ -191,36 +187,108 @@ inline void PictureBox::WriteSpan(const Span& span)
         std::fill(row + span.left, row + span.right + 1, colour);
 }
 
+inline void PictureBox::WriteSettled()
+{
+    for (int bandTop = 0; bandTop < innerHeight_; bandTop += BandRows) {
+        const int bandBottom = std::min(bandTop + BandRows, innerHeight_) - 1;
+        for (const Span& span : settled_) {
+            const int top = std::max(span.top, bandTop);
+            const int bottom = std::min(span.bottom, bandBottom);
+            if (top <= bottom)
+                WriteSpan({ span.left, top, span.right, bottom, span.colour });
+        }
+    }
+    settled_.clear();
+}
+
+// Without a call: a loop of reads or points that sees none can keep what it reads of the box in
+// registers, and finds that nothing waits after its first step.
 inline void PictureBox::FlushSpans()
 {
-    MapTaken();
-    if (settled_.empty()) {
-        for (std::size_t i = 0; i < waitingCount_; ++i)
-            WriteSpan(Waiting(i));
-    } else {
-        for (std::size_t i = 0; i < waitingCount_; ++i)
-            settled_.push_back(Waiting(i));
-        WriteSettled();
-    }
+    if (!settled_.empty())
+        WriteSettled(); // older than the ring's
+    for (std::size_t i = 0; i < waitingCount_; ++i)
+        WriteSpan(Waiting(i));
     waitingCount_ = 0;
 }
 
-// Inline, so that a loop of lines pays no call for the ones that are only taken down.
+// Inline with Line, so that a loop of lines pays no call for the ones that only wait.
 inline void PictureBox::Line(float x1, float y1, float x2, float y2, common::ColourValue colour)
 {
-    if (drawWidth_ != 1) {
-        PaintLine(x1, y1, x2, y2, ToQRgb(colour));
+    Touched();
+    // Converted before any branch, so that a loop drawing several lines in one colour converts it once.
+    const QRgb rgb = ToQRgb(colour);
+    Span span;
+    switch (drawWidth_ == 1 ? MapAxisLine(x1, y1, x2, y2, span) : AxisMapping::Other) {
+    case AxisMapping::Span:
+        span.colour = rgb;
+        AddSpan(span);
+        break;
+    case AxisMapping::Outside:
+        break;
+    case AxisMapping::Other:
+        MapLine(x1, y1, x2, y2, rgb);
+        break;
+    }
+}
+
+inline PictureBox::AxisMapping PictureBox::MapAxisLine(float x1, float y1, float x2, float y2, Span& span) const
+{
+#if defined(__SSE2__)
+    const __m128 xy = _mm_setr_ps(x1, y1, x2, y2);
+    const int equal = _mm_movemask_ps(_mm_cmpeq_ps(xy, _mm_movehl_ps(xy, xy))) & 0b11;
+    const int notNumbers = _mm_movemask_ps(_mm_cmpunord_ps(xy, xy));
+    if (equal == 0 || notNumbers != 0)
+        return AxisMapping::Other;
+    // The same double operations as PixelX and PixelY, both coordinates at once.
+    const __m128d origin = _mm_load_pd(mapping_.origin);
+    const __m128d perUnit = _mm_load_pd(mapping_.perUnit);
+    const __m128d first = _mm_mul_pd(_mm_sub_pd(_mm_cvtps_pd(xy), origin), perUnit);
+    const __m128d second = _mm_mul_pd(_mm_sub_pd(_mm_cvtps_pd(_mm_movehl_ps(xy, xy)), origin), perUnit);
+    // The mapping never reverses the order of two points, so the ends of the run come from
+    // the smaller and the larger of the two, clipped to the first and last pixel.
+    const __m128d low = _mm_min_pd(first, second);
+    const __m128d high = _mm_max_pd(first, second);
+    const __m128d zero = _mm_setzero_pd();
+    const __m128d size = _mm_load_pd(mapping_.size);
+    if (_mm_movemask_pd(_mm_or_pd(_mm_cmplt_pd(high, zero), _mm_cmpge_pd(low, size))) != 0)
+        return AxisMapping::Outside;
+    const __m128d last = _mm_load_pd(mapping_.last);
+    const __m128i corners = _mm_unpacklo_epi64(
+        _mm_cvttpd_epi32(_mm_max_pd(low, zero)), _mm_cvttpd_epi32(_mm_min_pd(high, last)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(&span.left), corners);
+    return AxisMapping::Span;
+#else
+    (void)x1, (void)y1, (void)x2, (void)y2, (void)span;
+    return AxisMapping::Other;
+#endif
+}
+
+// All four ends in one comparison, where the processor has one.
+inline bool PictureBox::Span::SamePixels(const Span& other) const
+{
+#if defined(__SSE2__)
+    const __m128i ends = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&left));
+    const __m128i otherEnds = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&other.left));
+    return _mm_movemask_epi8(_mm_cmpeq_epi32(ends, otherEnds)) == 0xFFFF;
+#else
+    return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
+#endif
+}
+
+inline void PictureBox::AddSpan(const Span& span)
+{
+    if (waitingCount_ == MaxWaiting && waiting_[waitingFirst_].SamePixels(span)) {
+        waiting_[waitingFirst_] = span;
+        waitingFirst_ = (waitingFirst_ + 1) % MaxWaiting;
         return;
     }
-    if (takenCount_ == MaxTaken)
-        MapTaken();
-    taken_[takenCount_++] = { x1, y1, x2, y2, ToQRgb(colour) };
-    Touched();
+    InsertSpan(span);
 }
 
 inline common::ColourValue PictureBox::Point(float x, float y)
 {
-    if (takenCount_ != 0 || waitingCount_ != 0)
+    if (waitingCount_ != 0)
         FlushSpans();
     const double column = PixelX(x);
     const double row = PixelY(y);
@@ -240,7 +308,7 @@ inline void PictureBox::PSet(float x, float y, common::ColourValue colour)
     if (drawWidth_ == 1) {
         const double column = PixelX(x);
         const double row = PixelY(y);
-        if (takenCount_ != 0 || waitingCount_ != 0)
+        if (waitingCount_ != 0)
             FlushSpans();
         if (column >= 0 && column < innerWidth_ && row >= 0 && row < innerHeight_)
             pixels_[static_cast<qsizetype>(row) * stride_ + static_cast<qsizetype>(column)] = ToQRgb(colour);
