@@ -147,6 +147,7 @@ void PictureBox::MapLine(float x1, float y1, float x2, float y2, QRgb colour)
 
 void PictureBox::InsertSpan(const Span& span)
 {
+    Touched();
     std::size_t same = 0;
     while (same < waitingCount_ && !Waiting(same).SamePixels(span))
         ++same;

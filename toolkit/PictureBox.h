@@ -215,7 +215,6 @@ inline void PictureBox::FlushSpans()
 // Inline with Line, so that a loop of lines pays no call for the ones that only wait.
 inline void PictureBox::Line(float x1, float y1, float x2, float y2, common::ColourValue colour)
 {
-    Touched();
     // Converted before any branch, so that a loop drawing several lines in one colour converts it once.
     const QRgb rgb = ToQRgb(colour);
     Span span;
@@ -276,6 +275,7 @@ inline bool PictureBox::Span::SamePixels(const Span& other) const
 #endif
 }
 
+// No repaint to ask for here: the ring filled through InsertSpan, which asked, and a repaint empties it.
 inline void PictureBox::AddSpan(const Span& span)
 {
     if (waitingCount_ == MaxWaiting && waiting_[waitingFirst_].SamePixels(span)) {
