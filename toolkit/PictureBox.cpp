@@ -67,7 +67,7 @@ void PictureBox::SetBackColor(common::ColourValue colour)
 {
     backColor_ = colour;
     waitingCount_ = 0; // the fill covers every waiting run
-    settled_.clear();
+    settledCount_ = 0;
     image_.fill(ToQRgb(colour));
     Touched();
 }
@@ -158,9 +158,9 @@ void PictureBox::InsertSpan(const Span& span)
             Waiting(i) = Waiting(i + 1);
         --waitingCount_;
     } else if (waitingCount_ == MaxWaiting) {
-        settled_.push_back(Waiting(0));
+        settled_[settledCount_++] = Waiting(0);
         DropOldest();
-        if (settled_.size() == MaxSettled)
+        if (settledCount_ == MaxSettled)
             WriteSettled();
     }
     Waiting(waitingCount_++) = span;

@@ -151,10 +151,11 @@ private:
     std::size_t waitingFirst_ = 0;
     std::size_t waitingCount_ = 0;
     // Runs that left the ring: nothing can replace them any more, but they are written together,
-    // when the handler returns or the image is read. Bounded, so that memory stays small.
-    static constexpr std::size_t MaxSettled = 4096;
+    // when the handler returns or the image is read. A fixed store, so that settling is a plain write.
+    static constexpr std::size_t MaxSettled = 1024;
     static constexpr int BandRows = 32;
-    std::vector<Span> settled_;
+    std::vector<Span> settled_ = std::vector<Span>(MaxSettled);
+    std::size_t settledCount_ = 0;
     bool repaintPending_ = false;
 };
 
@@ -191,21 +192,22 @@ inline void PictureBox::WriteSettled()
 {
     for (int bandTop = 0; bandTop < innerHeight_; bandTop += BandRows) {
         const int bandBottom = std::min(bandTop + BandRows, innerHeight_) - 1;
-        for (const Span& span : settled_) {
+        for (std::size_t i = 0; i < settledCount_; ++i) {
+            const Span& span = settled_[i];
             const int top = std::max(span.top, bandTop);
             const int bottom = std::min(span.bottom, bandBottom);
             if (top <= bottom)
                 WriteSpan({ span.left, top, span.right, bottom, span.colour });
         }
     }
-    settled_.clear();
+    settledCount_ = 0;
 }
 
 // Without a call: a loop of reads or points that sees none can keep what it reads of the box in
 // registers, and finds that nothing waits after its first step.
 inline void PictureBox::FlushSpans()
 {
-    if (!settled_.empty())
+    if (settledCount_ != 0)
         WriteSettled(); // older than the ring's
     for (std::size_t i = 0; i < waitingCount_; ++i)
         WriteSpan(Waiting(i));
@@ -278,10 +280,22 @@ inline bool PictureBox::Span::SamePixels(const Span& other) const
 // No repaint to ask for here: the ring filled through InsertSpan, which asked, and a repaint empties it.
 inline void PictureBox::AddSpan(const Span& span)
 {
-    if (waitingCount_ == MaxWaiting && waiting_[waitingFirst_].SamePixels(span)) {
-        waiting_[waitingFirst_] = span;
-        waitingFirst_ = (waitingFirst_ + 1) % MaxWaiting;
-        return;
+    if (waitingCount_ == MaxWaiting) {
+        Span& oldest = waiting_[waitingFirst_];
+        const bool replaces = oldest.SamePixels(span);
+        // Next most often: a run that replaces none, as a square's side moves on to the next pixel.
+        // The oldest then settles, and the new run takes its slot all the same.
+        if (replaces
+            || !(Waiting(1).SamePixels(span) || Waiting(2).SamePixels(span) || Waiting(3).SamePixels(span))) {
+            if (!replaces) {
+                settled_[settledCount_++] = oldest;
+                if (settledCount_ == MaxSettled)
+                    WriteSettled();
+            }
+            oldest = span;
+            waitingFirst_ = (waitingFirst_ + 1) % MaxWaiting;
+            return;
+        }
     }
     InsertSpan(span);
 }

@@ -13,8 +13,22 @@ namespace {
 
     Int16 Channel(const toolkit::ScrollBar& bar) { return Mul16(bar.Value(), 10); }
 
-    // Equal ends need no case of their own: (o − n) × t is then exactly 0 and v is n.
-    Int16 Interpolate(Int16 outer, Int16 inner, double t) { return ToInt16(inner + Sub16(outer, inner) * t); }
+    // One channel from the inner value n to the outer value o: v = n + (o − n) × t. Equal ends need
+    // no case of their own: (o − n) × t is then exactly 0 and v is n. Both terms are whole numbers,
+    // so they are taken to double once, not on every square.
+    class ChannelRamp {
+    public:
+        ChannelRamp(Int16 outer, Int16 inner)
+            : inner_(inner)
+            , difference_(Sub16(outer, inner))
+        {
+        }
+        Int16 At(double t) const { return ToInt16(inner_ + difference_ * t); }
+
+    private:
+        double inner_;
+        double difference_;
+    };
 
 } // namespace
 
@@ -69,10 +83,12 @@ void Form4::DrawGradient()
     auto& canvas = Picture1();
     canvas.Scale(-5000, 5000, 5000, -5000);
     canvas.PSet(0, 0, RGB(innerRed, innerGreen, innerBlue));
+    const ChannelRamp red(outerRed, innerRed);
+    const ChannelRamp green(outerGreen, innerGreen);
+    const ChannelRamp blue(outerBlue, innerBlue);
     for (Int16 i = 1; i <= Squares; ++i) {
         const double t = i / static_cast<double>(Squares);
-        const ColourValue colour = RGB(Interpolate(outerRed, innerRed, t), Interpolate(outerGreen, innerGreen, t),
-            Interpolate(outerBlue, innerBlue, t));
+        const ColourValue colour = RGB(red.At(t), green.At(t), blue.At(t));
         const float half = ToSingle(i);
         const float minusHalf = ToSingle(-i);
         canvas.Line(half, half, half, minusHalf, colour);
