@@ -151,17 +151,10 @@ void PictureBox::InsertSpan(const Span& span)
     std::size_t same = 0;
     while (same < waitingCount_ && !Waiting(same).SamePixels(span))
         ++same;
-    if (same == 0 && waitingCount_ != 0) {
-        DropOldest();
-    } else if (same < waitingCount_) {
+    if (same < waitingCount_) { // the replaced run leaves; the others keep their order
         for (std::size_t i = same; i + 1 < waitingCount_; ++i)
             Waiting(i) = Waiting(i + 1);
         --waitingCount_;
-    } else if (waitingCount_ == MaxWaiting) {
-        settled_[settledCount_++] = Waiting(0);
-        DropOldest();
-        if (settledCount_ == MaxSettled)
-            WriteSettled();
     }
     Waiting(waitingCount_++) = span;
 }

@@ -97,7 +97,7 @@ private:
     void MapLine(float x1, float y1, float x2, float y2, QRgb colour);
     // Nearly always: the ring is full and the run replaces the oldest, whose slot it takes.
     void AddSpan(const Span& span); // a run with at least one pixel
-    void InsertSpan(const Span& span); // the rest of AddSpan: a match further in, or none
+    void InsertSpan(const Span& span); // the rest: a ring not yet full, or a match further in
     void PaintLine(float x1, float y1, float x2, float y2, QRgb colour); // through QPainter
     // Inline, like Point and PSet, so that a loop of reads or points sees no call that could change
     // the scale, and the compiler keeps the mapping of the outer coordinate out of the inner loop.
@@ -142,11 +142,6 @@ private:
     // same side of the square before.
     static constexpr std::size_t MaxWaiting = 4;
     Span& Waiting(std::size_t i) { return waiting_[(waitingFirst_ + i) % MaxWaiting]; }
-    void DropOldest()
-    {
-        waitingFirst_ = (waitingFirst_ + 1) % MaxWaiting;
-        --waitingCount_;
-    }
     std::array<Span, MaxWaiting> waiting_ {};
     std::size_t waitingFirst_ = 0;
     std::size_t waitingCount_ = 0;
@@ -255,8 +250,8 @@ inline PictureBox::AxisMapping PictureBox::MapAxisLine(float x1, float y1, float
     if (_mm_movemask_pd(_mm_or_pd(_mm_cmplt_pd(high, zero), _mm_cmpge_pd(low, size))) != 0)
         return AxisMapping::Outside;
     const __m128d last = _mm_load_pd(mapping_.last);
-    const __m128i corners = _mm_unpacklo_epi64(
-        _mm_cvttpd_epi32(_mm_max_pd(low, zero)), _mm_cvttpd_epi32(_mm_min_pd(high, last)));
+    const __m128i corners
+        = _mm_unpacklo_epi64(_mm_cvttpd_epi32(_mm_max_pd(low, zero)), _mm_cvttpd_epi32(_mm_min_pd(high, last)));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(&span.left), corners);
     return AxisMapping::Span;
 #else
@@ -285,8 +280,7 @@ inline void PictureBox::AddSpan(const Span& span)
         const bool replaces = oldest.SamePixels(span);
         // Next most often: a run that replaces none, as a square's side moves on to the next pixel.
         // The oldest then settles, and the new run takes its slot all the same.
-        if (replaces
-            || !(Waiting(1).SamePixels(span) || Waiting(2).SamePixels(span) || Waiting(3).SamePixels(span))) {
+        if (replaces || !(Waiting(1).SamePixels(span) || Waiting(2).SamePixels(span) || Waiting(3).SamePixels(span))) {
             if (!replaces) {
                 settled_[settledCount_++] = oldest;
                 if (settledCount_ == MaxSettled)
