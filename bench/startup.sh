@@ -68,14 +68,17 @@ rss_kb=$(awk '/^VmRSS/ { print $2 }' "/proc/$pid/status")
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 
-printf '\n%-34s %8.1f ms   (runs: %s us)\n' "start-up to menu on screen, median" "$(echo "$median_us / 1000" | bc -l)" "${times[*]}"
-printf '%-34s %8.1f MB   (%s windows on screen)\n' "resident memory, all windows open" "$(echo "$rss_kb / 1024" | bc -l)" "$windows"
+# Rounded once, so that the table and the JSON give the same figures.
+median_ms=$(printf '%.1f' "$(echo "$median_us / 1000" | bc -l)")
+rss_mb=$(printf '%.1f' "$(echo "$rss_kb / 1024" | bc -l)")
+printf '\n%-34s %8s ms   (runs: %s us)\n' "start-up to menu on screen, median" "$median_ms" "${times[*]}"
+printf '%-34s %8s MB   (%s windows on screen)\n' "resident memory, all windows open" "$rss_mb" "$windows"
 mkdir -p "$(dirname "$out")"
 cat >"$out" <<JSON
 {
   "startup_runs_us": [$(IFS=,; echo "${times[*]}")],
-  "startup_median_ms": $(echo "scale=1; $median_us / 1000" | bc -l),
-  "resident_all_windows_mb": $(echo "scale=1; $rss_kb / 1024" | bc -l),
+  "startup_median_ms": $median_ms,
+  "resident_all_windows_mb": $rss_mb,
   "windows_on_screen": $windows
 }
 JSON
