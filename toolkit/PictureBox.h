@@ -95,12 +95,9 @@ private:
     // any other line, and one with a coordinate that is not a number, is left to MapLine.
     AxisMapping MapAxisLine(float x1, float y1, float x2, float y2, Span& span) const;
     void MapLine(float x1, float y1, float x2, float y2, QRgb colour);
-    // Nearly always: the ring is full and the run replaces the oldest, whose slot it takes.
     void AddSpan(const Span& span); // a run with at least one pixel
     void InsertSpan(const Span& span); // the rest: a ring not yet full, or a match further in
     void PaintLine(float x1, float y1, float x2, float y2, QRgb colour); // through QPainter
-    // Inline, like Point and PSet, so that a loop of reads or points sees no call that could change
-    // the scale, and the compiler keeps the mapping of the outer coordinate out of the inner loop.
     void WriteSpan(const Span& span);
     // A long column touches a cache line per row; written one after another, the columns of a
     // picture evict each other's lines. Band by band, each column's lines are still cached when
@@ -147,6 +144,8 @@ private:
     std::size_t waitingCount_ = 0;
     // Runs that left the ring: nothing can replace them any more, but they are written together,
     // when the handler returns or the image is read. A fixed store, so that settling is a plain write.
+    // Only a full ring settles a run, and only a flush empties the ring: while runs are settled,
+    // some wait, and a look at waitingCount_ tells whether anything does.
     static constexpr std::size_t MaxSettled = 1024;
     static constexpr int BandRows = 32;
     std::vector<Span> settled_ = std::vector<Span>(MaxSettled);

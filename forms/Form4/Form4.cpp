@@ -54,21 +54,16 @@ void Form4::HScroll4_Change() { ShowInnerColour(); }
 void Form4::HScroll5_Change() { ShowInnerColour(); }
 void Form4::HScroll6_Change() { ShowInnerColour(); }
 
-void Form4::ShowOuterColour()
-{
-    const Int16 red = Channel(HScroll1());
-    const Int16 green = Channel(HScroll2());
-    const Int16 blue = Channel(HScroll3());
-    Picture2().SetBackColor(RGB(red, green, blue));
-    DrawGradient();
-}
+void Form4::ShowOuterColour() { ShowColour(HScroll1(), HScroll2(), HScroll3(), Picture2()); }
+void Form4::ShowInnerColour() { ShowColour(HScroll4(), HScroll5(), HScroll6(), Picture3()); }
 
-void Form4::ShowInnerColour()
+void Form4::ShowColour(const toolkit::ScrollBar& redBar, const toolkit::ScrollBar& greenBar,
+    const toolkit::ScrollBar& blueBar, toolkit::PictureBox& swatch)
 {
-    const Int16 red = Channel(HScroll4());
-    const Int16 green = Channel(HScroll5());
-    const Int16 blue = Channel(HScroll6());
-    Picture3().SetBackColor(RGB(red, green, blue));
+    const Int16 red = Channel(redBar);
+    const Int16 green = Channel(greenBar);
+    const Int16 blue = Channel(blueBar);
+    swatch.SetBackColor(RGB(red, green, blue));
     DrawGradient();
 }
 

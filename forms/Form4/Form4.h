@@ -23,6 +23,9 @@ private:
     void HScroll6_Change();
     void ShowOuterColour();
     void ShowInnerColour();
+    // Reads the three bars in order, recolours their swatch, then repaints the canvas.
+    void ShowColour(const toolkit::ScrollBar& redBar, const toolkit::ScrollBar& greenBar,
+        const toolkit::ScrollBar& blueBar, toolkit::PictureBox& swatch);
     void DrawGradient();
 
     toolkit::ScrollBar& HScroll1() const { return Find<toolkit::ScrollBar>("HScroll1"); }
