@@ -4,7 +4,11 @@
 #include "toolkit/ScrollBar.h"
 #include "toolkit/Window.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -144,6 +148,38 @@ TEST_F(ToolkitTest, DraggingTheThumbCommitsOnlyOnRelease)
     EXPECT_EQ(bar.Value(), 5);
     bar.setSliderDown(false);
     EXPECT_EQ(probe.log, std::vector<std::string> { "HScroll1_Change 21" });
+}
+
+// The thumb held by a real press, as a user's drag holds it, not only flagged as down.
+TEST_F(ToolkitTest, WhileTheThumbIsHeldOnlyAChangedValueRunsTheHandler)
+{
+    auto& bar = probe.HScroll1();
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = bar.orientation();
+    option.minimum = bar.minimum();
+    option.maximum = bar.maximum();
+    option.sliderPosition = bar.sliderPosition();
+    option.sliderValue = bar.value();
+    option.pageStep = bar.pageStep();
+    const QPoint thumb
+        = bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, &bar).center();
+    auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+        QMouseEvent event(type, at, bar.mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(&bar, &event);
+    };
+    probe.log.clear();
+    send(QEvent::MouseButtonPress, thumb, Qt::LeftButton);
+    send(QEvent::MouseMove, thumb + QPoint(60, 0), Qt::LeftButton);
+    ASSERT_TRUE(bar.isSliderDown());
+    ASSERT_NE(bar.sliderPosition(), 5);
+    bar.SetValue(5);
+    Key(bar, Qt::Key_Right);
+    EXPECT_TRUE(probe.log.empty());
+    send(QEvent::MouseButtonRelease, thumb + QPoint(60, 0), Qt::NoButton);
+    ASSERT_EQ(probe.log.size(), 1u);
+    EXPECT_EQ(probe.log.front(), "HScroll1_Change " + std::to_string(bar.Value()));
+    EXPECT_NE(bar.Value(), 5);
 }
 
 TEST_F(ToolkitTest, PressingFromCodeRunsTheClickNested)

@@ -1,6 +1,9 @@
 #include "toolkit/ScrollBar.h"
 
 #include <QKeyEvent>
+#include <QWheelEvent>
+
+#include <optional>
 
 namespace palettra::toolkit {
 
@@ -25,38 +28,59 @@ void ScrollBar::SetValue(common::Int16 value)
 {
     if (value < minimum() || value > maximum())
         throw common::RuntimeError::InvalidPropertyValue();
-    setValue(value);
+    // Qt also signals a change when only the held thumb stands elsewhere; the handler is about the value.
+    if (value != this->value())
+        setValue(value);
 }
+
+namespace {
+
+    // The classic keys: Right and Down step up, Left and Up step down, whatever the orientation.
+    std::optional<QAbstractSlider::SliderAction> ClassicStep(int key)
+    {
+        switch (key) {
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            return QAbstractSlider::SliderSingleStepAdd;
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            return QAbstractSlider::SliderSingleStepSub;
+        case Qt::Key_PageDown:
+            return QAbstractSlider::SliderPageStepAdd;
+        case Qt::Key_PageUp:
+            return QAbstractSlider::SliderPageStepSub;
+        case Qt::Key_Home:
+            return QAbstractSlider::SliderToMinimum;
+        case Qt::Key_End:
+            return QAbstractSlider::SliderToMaximum;
+        default:
+            return std::nullopt;
+        }
+    }
+
+} // namespace
 
 void ScrollBar::keyPressEvent(QKeyEvent* event)
 {
-    // The classic keys: Right and Down step up, Left and Up step down, whatever the orientation.
-    switch (event->key()) {
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-        triggerAction(SliderSingleStepAdd);
-        break;
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-        triggerAction(SliderSingleStepSub);
-        break;
-    case Qt::Key_PageDown:
-        triggerAction(SliderPageStepAdd);
-        break;
-    case Qt::Key_PageUp:
-        triggerAction(SliderPageStepSub);
-        break;
-    case Qt::Key_Home:
-        triggerAction(SliderToMinimum);
-        break;
-    case Qt::Key_End:
-        triggerAction(SliderToMaximum);
-        break;
-    default:
+    const auto step = ClassicStep(event->key());
+    if (!step) {
         QScrollBar::keyPressEvent(event);
         return;
     }
+    // A step would commit the held thumb's position before it is let go.
+    if (!isSliderDown())
+        triggerAction(*step);
     event->accept();
+}
+
+void ScrollBar::wheelEvent(QWheelEvent* event)
+{
+    // As with the keys: while the thumb is held, only letting it go commits.
+    if (isSliderDown()) {
+        event->accept();
+        return;
+    }
+    QScrollBar::wheelEvent(event);
 }
 
 } // namespace palettra::toolkit
