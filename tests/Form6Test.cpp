@@ -137,3 +137,20 @@ TEST_F(Form6Test, ReopeningShowsThePictureAgainAndKeepsTheRecordedPoints)
 }
 
 } // namespace
+
+// Extents beyond a 32-bit integer give no grid; the extents a colour change walks must still fit the grid it has.
+TEST(KeyScanTest, AGridThatCannotBeMadeLeavesTheLastScanWhole)
+{
+    KeyScan scan;
+    EXPECT_THROW(scan.Restart(3e9f, 750), common::RuntimeError);
+    EXPECT_FALSE(scan.Done());
+    scan.Restart(426, 750);
+    scan.Record(3, 740);
+    EXPECT_THROW(scan.Restart(426, -3e9f), common::RuntimeError);
+    EXPECT_EQ(scan.ScanWidth(), 426);
+    EXPECT_EQ(scan.ScanHeight(), 750);
+    EXPECT_EQ(scan.NextKey(3, 0), 740);
+    EXPECT_EQ(scan.NextKey(3, 741), 751);
+    scan.Restart(-2, 750); // a bound below 0 leaves no points, not a grid of wrapped size
+    EXPECT_EQ(scan.At(0, 0), KeyScan::Cell::Empty);
+}

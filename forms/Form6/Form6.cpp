@@ -2,8 +2,6 @@
 
 #include "layouts/Layouts.h"
 
-#include <cstring>
-
 namespace palettra {
 
 using namespace common;
@@ -14,24 +12,6 @@ namespace {
     Int32 LastSample(float extent) { return ToInt32(IntPart(extent)); }
 
 } // namespace
-
-Form6::Grid::Grid(Int32 lastX, Int32 lastY)
-    : rows_(static_cast<std::size_t>(lastY) + 1)
-    , cells_((static_cast<std::size_t>(lastX) + 1) * rows_, Cell::Empty)
-{
-}
-
-int Form6::Grid::NextKey(int x, int from) const
-{
-    const auto* column = reinterpret_cast<const unsigned char*>(cells_.data() + Index(x, 0));
-    const auto rows = static_cast<int>(rows_);
-    if (from >= rows)
-        return rows;
-    if (column[from] == static_cast<unsigned char>(Cell::Key))
-        return from; // key points come in runs down the liquid
-    const void* key = std::memchr(column + from, static_cast<int>(Cell::Key), static_cast<std::size_t>(rows - from));
-    return key ? static_cast<int>(static_cast<const unsigned char*>(key) - column) : rows;
-}
 
 Form6::Form6()
     : Window(Form6Layout)
@@ -51,27 +31,25 @@ void Form6::Command1_Click()
     picture.SetScaleHeight(ToSingle(picture.Height() / 10.0));
     const float width = picture.ScaleWidth();
     const float height = picture.ScaleHeight();
-    ScanWidth = width;
-    ScanHeight = height;
-    KeyMask = Grid(ToInt32(width), ToInt32(height));
+    LastScan.Restart(width, height);
     const Int32 lastX = LastSample(width);
     const Int32 lastY = LastSample(height);
     for (Int32 x = 0; x <= lastX; ++x)
         for (Int32 y = 0; y <= lastY; ++y)
             if (picture.Point(static_cast<float>(x), static_cast<float>(y)) == KeyColour)
-                KeyMask.Record(x, y);
+                LastScan.Record(x, y);
 }
 
 void Form6::Command2_Click()
 {
-    if (!ScanWidth)
+    if (!LastScan.Done())
         return;
     const Int16 red = Mul16(10, HScroll1().Value());
     const Int16 green = Mul16(10, HScroll2().Value());
     const Int16 blue = Mul16(10, HScroll3().Value());
     const ColourValue colour = RGB(red, green, blue);
-    const float width = *ScanWidth;
-    const float height = *ScanHeight;
+    const float width = LastScan.ScanWidth();
+    const float height = LastScan.ScanHeight();
     auto& picture = Picture1();
     // A reopened window shows the picture in twips again; the recorded points are in the scan's units.
     picture.SetScaleWidth(width);
@@ -79,7 +57,7 @@ void Form6::Command2_Click()
     const Int32 lastX = LastSample(width);
     const Int32 lastY = LastSample(height);
     for (Int32 x = 0; x <= lastX; ++x)
-        for (Int32 y = KeyMask.NextKey(x, 0); y <= lastY; y = KeyMask.NextKey(x, y + 1))
+        for (Int32 y = LastScan.NextKey(x, 0); y <= lastY; y = LastScan.NextKey(x, y + 1))
             picture.PSet(static_cast<float>(x), static_cast<float>(y), colour);
 }
 

@@ -1,14 +1,11 @@
 #pragma once
 
 #include "common/ColourValue.h"
+#include "forms/Form6/KeyScan.h"
 #include "toolkit/CommandButton.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
 #include "toolkit/Window.h"
-
-#include <cstdint>
-#include <optional>
-#include <vector>
 
 namespace palettra {
 
@@ -19,40 +16,14 @@ public:
     // The liquid's blue; no bar setting can produce it, so repainted points never match again.
     static constexpr common::ColourValue KeyColour = 0xFE0000;
 
-    // One byte per sample point. Not a plain std::uint8_t: a store of a byte may alias anything,
-    // so recording a point would make the compiler read the picture's scale afresh at every step.
-    enum class Cell : std::uint8_t { Empty = 0, Key = 1 };
+    using Cell = KeyScan::Cell;
 
     Form6();
 
     // What the last scan recorded at a sample point; Empty outside its grid and before the first scan.
-    Cell KeyMaskAt(int x, int y) const { return KeyMask.Contains(x, y) ? KeyMask.At(x, y) : Cell::Empty; }
+    Cell KeyMaskAt(int x, int y) const { return LastScan.At(x, y); }
 
 private:
-    // Indexed x then y, both bounds included.
-    class Grid {
-    public:
-        Grid() = default;
-        Grid(common::Int32 lastX, common::Int32 lastY);
-        bool Contains(int x, int y) const
-        {
-            return x >= 0 && y >= 0 && static_cast<std::size_t>(y) < rows_ && Index(x, y) < cells_.size();
-        }
-        Cell At(int x, int y) const { return cells_[Index(x, y)]; }
-        void Record(int x, int y) { cells_[Index(x, y)] = Cell::Key; }
-        // The first y from `from` on at which column x holds a key point, or one past the column's end.
-        // Nearly every cell is empty, and a search skips them many at a time.
-        int NextKey(int x, int from) const;
-
-    private:
-        std::size_t Index(int x, int y) const
-        {
-            return static_cast<std::size_t>(x) * rows_ + static_cast<std::size_t>(y);
-        }
-        std::size_t rows_ = 0;
-        std::vector<Cell> cells_;
-    };
-
     void BindEvents() override;
 
     void Command1_Click();
@@ -66,9 +37,7 @@ private:
     toolkit::PictureBox& Picture1() const { return Find<toolkit::PictureBox>("Picture1"); }
 
     // Kept when the window closes: reopening shows the same stored picture, so the points still fit it.
-    std::optional<float> ScanWidth; // empty until the first scan
-    std::optional<float> ScanHeight;
-    Grid KeyMask;
+    KeyScan LastScan;
 };
 
 } // namespace palettra
