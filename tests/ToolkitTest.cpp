@@ -14,6 +14,7 @@
 
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace palettra;
@@ -229,6 +230,46 @@ TEST_F(ToolkitTest, ClosingDestroysTheControlsAndReopeningRestoresTheLayout)
     EXPECT_EQ(probe.HScroll1().Value(), 5);
     EXPECT_EQ(probe.Find<Label>("Label1").Caption(), "start");
     EXPECT_EQ(probe.Picture1().BackColor(), 0xFFFFFF);
+}
+
+// A window whose first build fails half-way, once its controls exist but before its handlers are bound.
+class FailsToBuildOnce : public Window {
+public:
+    FailsToBuildOnce()
+        : Window(ProbeLayout)
+    {
+        SetErrorReport([this](QWidget*, const RuntimeError& error) { errors.push_back(error.Code()); });
+    }
+
+    std::vector<int> errors;
+    int loads = 0;
+
+private:
+    void BindEvents() override
+    {
+        if (std::exchange(fail_, false))
+            throw RuntimeError::InvalidPropertyValue();
+    }
+    void Form_Load() override { ++loads; }
+
+    bool fail_ = true;
+};
+
+TEST(WindowBuildTest, AFailedBuildIsReportedAndLeavesTheWindowClosedToBeBuiltAgain)
+{
+    FailsToBuildOnce window;
+    window.Show();
+    EXPECT_EQ(window.errors, std::vector<int> { 380 });
+    EXPECT_FALSE(window.IsLoaded());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.loads, 0);
+    EXPECT_TRUE(window.findChildren<QScrollBar*>().isEmpty());
+    window.Show();
+    EXPECT_TRUE(window.IsLoaded());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.loads, 1);
+    EXPECT_EQ(window.findChildren<QScrollBar*>().size(), 2);
+    EXPECT_EQ(window.Find<ScrollBar>("HScroll1").Value(), 5);
 }
 
 TEST_F(ToolkitTest, FocusFollowsTheTabIndexes)

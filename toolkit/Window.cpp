@@ -63,8 +63,8 @@ Window::~Window() = default;
 
 void Window::Show()
 {
-    if (!IsLoaded())
-        Build();
+    if (!IsLoaded() && !Load())
+        return;
     // The geometry is the stored one each time the window opens, not wherever it was left.
     if (!isVisible())
         setGeometry(Pixels(layout_.left), Pixels(layout_.top), width(), height());
@@ -75,15 +75,34 @@ void Window::Show()
 
 void Window::Run(const Handler& handler)
 {
+    Attempt(handler);
+    FinishDrawing();
+}
+
+bool Window::Attempt(const Handler& work)
+{
     try {
-        handler();
+        work();
+        return true;
     } catch (const common::RuntimeError& error) {
         report_(this, error);
     } catch (const std::exception& error) {
         // A fault of the program's own; still reported, never thrown through Qt's event loop.
         report_(this, common::RuntimeError(51, std::string("内部エラー (Internal error): ") + error.what()));
     }
-    FinishDrawing();
+    return false;
+}
+
+// A build that fails half-way takes down what it made: the window stays closed and whole, and the
+// next Show builds it afresh.
+bool Window::Load()
+{
+    if (!Attempt([this] { Build(); })) {
+        DestroyControls();
+        return false;
+    }
+    Run([this] { Form_Load(); });
+    return true;
 }
 
 void Window::FinishDrawing()
@@ -112,7 +131,6 @@ void Window::Build()
     }
     SetTabOrder();
     BindEvents();
-    Run([this] { Form_Load(); });
 }
 
 QWidget* Window::CreateControl(const ControlLayout& control)

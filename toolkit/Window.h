@@ -63,8 +63,12 @@ private:
         QWidget* widget;
     };
 
+    // Runs work the way a handler runs; false when it failed, which is then reported.
+    bool Attempt(const Handler& work);
     // Writes out what a handler left waiting in the picture boxes.
     void FinishDrawing();
+    // Builds the controls and runs the load handler; false, and nothing built, when the build failed.
+    bool Load();
     void Build();
     void DestroyControls();
     void SetTabOrder();
