@@ -84,6 +84,7 @@ void Window::Run(const Handler& handler)
         report_(this, common::RuntimeError(51, std::string("内部エラー (Internal error): ") + error.what()));
     }
     FinishDrawing();
+    DescribePictures();
 }
 
 void Window::FinishDrawing()
@@ -104,8 +105,9 @@ void Window::Build()
             label->Place(box);
         else
             widget->setGeometry(box);
-        widget->setAccessibleName(
-            QString::fromStdString(control.accessibleName.empty() ? control.caption : control.accessibleName));
+        // Without a name of its own a control is named by its current caption, which a label's changes.
+        if (!control.accessibleName.empty())
+            widget->setAccessibleName(QString::fromStdString(control.accessibleName));
         widget->setAccessibleDescription(QString::fromStdString(control.description));
         widget->show();
         controls_.push_back({ control.name, control.index, control.tab, widget });

@@ -2,6 +2,7 @@
 
 #include "common/ColourValue.h"
 #include "toolkit/CommandButton.h"
+#include "toolkit/Description.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
 #include "toolkit/Window.h"
@@ -43,6 +44,8 @@ private:
         // The first y from `from` on at which column x holds a key point, or one past the column's end.
         // Nearly every cell is empty, and a search skips them many at a time.
         int NextKey(int x, int from) const;
+        std::size_t KeyCount() const;
+        int Columns() const { return rows_ ? static_cast<int>(cells_.size() / rows_) : 0; }
 
     private:
         std::size_t Index(int x, int y) const
@@ -57,6 +60,11 @@ private:
 
     void Command1_Click();
     void Command2_Click();
+
+    // What a screen reader says after the scan and after a colour change, and what the photo says it shows.
+    std::string ScanText() const;
+    std::string ChangeOutcome() const;
+    void DescribePictures() override;
 
     toolkit::CommandButton& Command1() const { return Find<toolkit::CommandButton>("Command1"); }
     toolkit::CommandButton& Command2() const { return Find<toolkit::CommandButton>("Command2"); }
