@@ -111,7 +111,11 @@ TEST_F(OverlapOutcome, ButtonsTellWhatTheyPaintedAndWhereTheBoundaryIs)
     Press("Command1");
     EXPECT_EQ(Of<CommandButton>("Command1"),
         "塗った色 (painted) (250,0,0)、赤 (red)、中間色 (mid colour) (250,125,125)、ピンク (pink)");
-    Set("VScroll1", 1000);
+    Set("VScroll1", 10000);
+    EXPECT_EQ(Of<ScrollBar>("VScroll1"),
+        "境界 (boundary) 10000、重なり (overlap) 0％、上端 (top) (250,0,0)、赤 (red)、境界で (at the boundary) "
+        "(250,0,0)、赤 "
+        "(red)、下端 (bottom) (250,0,0)、赤 (red)");
     Press("Command3");
     EXPECT_EQ(Of<CommandButton>("Command3"), "境界 (boundary) 5000");
 }
