@@ -80,6 +80,11 @@ def control(parent, role, name):
     )
 
 
+def help_box():
+    app = application()
+    return next((c for c in children(app) if c.name == "キーボード (keyboard)"), None) if app else None
+
+
 def xdotool(*args):
     subprocess.run(["xdotool", *args], check=True, timeout=10)
 
@@ -102,9 +107,12 @@ class Descriptions:
         except Exception:
             pass
 
-    def wait(self, name, pattern, seconds=20):
+    def wait(self, name, pattern, seconds=20, times=1):
+        """The description once the change has been heard `times` times, or None."""
+
         def matching():
-            return next((d for n, d in self.events if n == name and re.fullmatch(pattern, d)), None)
+            heard = [d for n, d in self.events if n == name and re.fullmatch(pattern, d)]
+            return heard[-1] if len(heard) >= times else None
 
         try:
             return wait_for(matching, "a description change of " + name, seconds)
@@ -165,6 +173,27 @@ def test(program):
         told = descriptions.wait("初期設定", r"キーの色の点 (\d+) 個 \(\d+ key-colour points\)", seconds=40)
         count = int(re.match(r"キーの色の点 (\d+)", told).group(1)) if told else 0
         check(count > 1000, "the scan tells how many key-colour points it found (%d)" % count)
+
+        # The same outcome twice: the second press has to be heard as well.
+        change = control(photo, "push button", "色 ちぇ～んじ")
+        painted = r"%d 個の点を塗った \(painted %d points\)、\(\d+,\d+,\d+\)、.+" % (count, count)
+        click(change)
+        descriptions.wait("色 ちぇ～んじ", painted)
+        click(change)
+        check(
+            descriptions.wait("色 ちぇ～んじ", painted, times=2) is not None,
+            "a second colour change with the same outcome is told again",
+        )
+
+        xdotool("key", "F1")
+        box = wait_for(help_box, "the keyboard help")
+        texts = [c.name for c in children(box)]
+        check(
+            box.getRoleName() in ("alert", "dialog") and any("Escape closes this help" in t for t in texts),
+            "F1 opens the window's keyboard help as a dialog a screen reader can read",
+        )
+        xdotool("key", "Escape")
+        check(wait_for(lambda: help_box() is None, "the help to close", seconds=10), "Escape closes the help")
     finally:
         stop(app)
 
