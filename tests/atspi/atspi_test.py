@@ -1,8 +1,9 @@
 """The program as a screen reader meets it: over the accessibility bus, driven by keys and clicks.
 
 Checks that the windows are frames named by their titles, that labels follow their captions,
-that a key on a focused scroll bar brings a description change carrying the outcome, and that
-the scan tells how many key-colour points it found. Prints 'N passed, N failed' at the end.
+that a key on a focused scroll bar brings a description change carrying the outcome, that the
+scan tells how many key-colour points it found, that a repeated outcome is told again, and that
+F1 opens a help a screen reader can read. Prints 'N passed, N failed' at the end.
 """
 
 import os
@@ -64,13 +65,17 @@ def application():
     return next((a for a in children(desktop) if a.name == "palettra"), None)
 
 
-def frames():
+def windows():
     app = application()
-    return {f.name: f for f in children(app) if f.getRoleName() == "frame"} if app else {}
+    return {w.name: w for w in children(app)} if app else {}
 
 
-def frame(title):
-    return wait_for(lambda: frames().get(title), "the frame " + title)
+def window(title):
+    return wait_for(lambda: windows().get(title), "the window " + title)
+
+
+def is_frame(accessible):
+    return accessible.getRoleName() == "frame"
 
 
 def control(parent, role, name):
@@ -139,7 +144,7 @@ def start(program, tries=3):
     for _ in range(tries):
         app = subprocess.Popen([program], env=environment, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
-            return app, wait_for(lambda: frames().get("メニュー (menu)"), "the menu", seconds=15)
+            return app, wait_for(lambda: windows().get("メニュー (menu)"), "the menu", seconds=15)
         except TimeoutError:
             stop(app)
     raise TimeoutError("waited in vain for the program on the accessibility bus")
@@ -151,11 +156,11 @@ def test(program):
     descriptions = Descriptions()
     app, menu = start(program)
     try:
-        check(menu is not None, "the menu is a frame named メニュー (menu)")
+        check(is_frame(menu), "the menu is a frame named メニュー (menu)")
 
         click(control(menu, "push button", "RGB → 1677万色"))
-        mixer = frame("RGB → 1677万色")
-        check(True, "the mixer is a frame named by its title")
+        mixer = window("RGB → 1677万色")
+        check(is_frame(mixer), "the mixer is a frame named by its title")
 
         red = control(mixer, "scroll bar", "赤 (Red)")
         click(red)  # a click on the track gives the focus and steps a page
@@ -167,7 +172,8 @@ def test(program):
         check(control(mixer, "label", "FF0000") is not None, "the code label follows its caption")
 
         click(control(menu, "push button", "合成"))
-        photo = frame("Form4")  # the photo window's title is the one it was given, Form4
+        photo = window("Form4")  # the photo window's title is the one it was given, Form4
+        check(is_frame(photo), "the photo window is a frame named by its title")
         scan = control(photo, "push button", "初期設定")
         click(scan)
         told = descriptions.wait("初期設定", r"キーの色の点 (\d+) 個 \(\d+ key-colour points\)", seconds=40)
