@@ -40,7 +40,7 @@ std::string Shown(const PictureBox& picture)
     return ends == std::string::npos ? "" : text.substr(ends + 4);
 }
 
-template <typename Form> struct Open : public testing::Test {
+template <typename Form> struct OpenWindow : public testing::Test {
     void SetUp() override { form.Show(); }
     void Set(const char* bar, int value)
     {
@@ -54,7 +54,7 @@ template <typename Form> struct Open : public testing::Test {
     Form form;
 };
 
-using MixerOutcome = Open<Form2>;
+using MixerOutcome = OpenWindow<Form2>;
 
 TEST_F(MixerOutcome, EachBarTellsTheColourItsCodeAndItsWord)
 {
@@ -80,7 +80,7 @@ TEST_F(MixerOutcome, LabelsAreNamedByTheirCurrentCaption)
     EXPECT_EQ(AccessibleName(form.Find<Label>("Label4")), "FF0000");
 }
 
-using ShareOutcome = Open<Form1>;
+using ShareOutcome = OpenWindow<Form1>;
 
 TEST_F(ShareOutcome, TheBarTellsBothSharesAndTheMixedColour)
 {
@@ -89,7 +89,7 @@ TEST_F(ShareOutcome, TheBarTellsBothSharesAndTheMixedColour)
     EXPECT_EQ(Of<ScrollBar>("HScroll1"), "赤 80％、青 20％、(204,0,50)、赤 (red)");
 }
 
-using OverlapOutcome = Open<Form3>;
+using OverlapOutcome = OpenWindow<Form3>;
 
 // At s = 1000 and p = 40 the zone reaches above the strip: its top pixel row ends with unit row 16,
 // the boundary's with row 1011, and the bottom is swatch B's white.
@@ -120,7 +120,7 @@ TEST_F(OverlapOutcome, ButtonsTellWhatTheyPaintedAndWhereTheBoundaryIs)
     EXPECT_EQ(Of<CommandButton>("Command3"), "境界 (boundary) 5000");
 }
 
-using GradientOutcome = Open<Form4>;
+using GradientOutcome = OpenWindow<Form4>;
 
 // The centre pixel holds the innermost squares too, a step away from the inner colour.
 TEST_F(GradientOutcome, BarsTellTheirSwatchAndTheGradientsEnds)
@@ -135,7 +135,7 @@ TEST_F(GradientOutcome, BarsTellTheirSwatchAndTheGradientsEnds)
         "(250,0,0)、赤 (red)");
 }
 
-using FlaskOutcome = Open<Form5>;
+using FlaskOutcome = OpenWindow<Form5>;
 
 TEST_F(FlaskOutcome, BarsAndDrawTellTheLiquidAndTheFlaskShowsIt)
 {
@@ -146,7 +146,7 @@ TEST_F(FlaskOutcome, BarsAndDrawTellTheLiquidAndTheFlaskShowsIt)
     EXPECT_EQ(Of<PictureBox>("Picture1"), laidOut + "、液体 (liquid) (0,0,250)、青 (blue)");
 }
 
-using PhotoOutcome = Open<Form6>;
+using PhotoOutcome = OpenWindow<Form6>;
 
 TEST_F(PhotoOutcome, TheScanTellsItsCountAndTheChangeWhatItPainted)
 {
