@@ -10,6 +10,7 @@ using namespace toolkit;
 extern const WindowLayout MenuLayout {
     .name = "メニュー",
     .caption = "",
+    .accessibleName = "メニュー (menu)",
     .left = 300,
     .top = 300,
     .clientWidth = 1800,

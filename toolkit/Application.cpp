@@ -1,6 +1,8 @@
 #include "toolkit/Application.h"
 
 #include "toolkit/Fonts.h"
+#include "toolkit/FrameAccessible.h"
+#include "toolkit/KeyboardHelp.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -15,6 +17,8 @@ void ConfigureApplication(QApplication& application)
     InstallFontSubstitutes();
     application.setFont(ButtonFont());
     application.setQuitOnLastWindowClosed(true);
+    InstallFrameAccessible();
+    InstallKeyboardHelp();
 }
 
 } // namespace palettra::toolkit

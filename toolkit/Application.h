@@ -5,7 +5,7 @@ class QApplication;
 namespace palettra::toolkit {
 
 // One look on every desktop: Fusion, which paints a button's background colour, and the
-// Japanese faces behind the labels' font.
+// Japanese faces behind the labels' font; windows that assistive tools read as frames, and F1 help.
 void ConfigureApplication(QApplication& application);
 
 } // namespace palettra::toolkit

@@ -31,6 +31,7 @@ void CommandButton::Clicked()
 {
     if (click_)
         owner_.Run(click_);
+    TellOutcome(*this, owner_, outcome_);
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* event)

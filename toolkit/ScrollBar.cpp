@@ -21,6 +21,7 @@ ScrollBar::ScrollBar(Window& owner, const ControlLayout& layout)
     connect(this, &QAbstractSlider::valueChanged, this, [this] {
         if (change_)
             owner_.Run(change_);
+        TellOutcome(*this, owner_, outcome_);
     });
 }
 

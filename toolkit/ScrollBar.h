@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Arithmetic.h"
+#include "toolkit/Description.h"
 #include "toolkit/Window.h"
 
 #include <QScrollBar>
@@ -21,6 +22,7 @@ public:
     common::Int16 Max() const { return static_cast<common::Int16>(maximum()); }
 
     void OnChange(Handler handler) { change_ = std::move(handler); }
+    void OnChangeTell(Outcome outcome) { outcome_ = std::move(outcome); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -29,6 +31,7 @@ protected:
 private:
     Window& owner_;
     Handler change_;
+    Outcome outcome_;
 };
 
 } // namespace palettra::toolkit

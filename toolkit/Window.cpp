@@ -77,6 +77,7 @@ void Window::Run(const Handler& handler)
 {
     Attempt(handler);
     FinishDrawing();
+    DescribePictures();
 }
 
 bool Window::Attempt(const Handler& work)
@@ -123,8 +124,9 @@ void Window::Build()
             label->Place(box);
         else
             widget->setGeometry(box);
-        widget->setAccessibleName(
-            QString::fromStdString(control.accessibleName.empty() ? control.caption : control.accessibleName));
+        // Without a name of its own a control is named by its current caption, which a label's changes.
+        if (!control.accessibleName.empty())
+            widget->setAccessibleName(QString::fromStdString(control.accessibleName));
         widget->setAccessibleDescription(QString::fromStdString(control.description));
         widget->show();
         controls_.push_back({ control.name, control.index, control.tab, widget });

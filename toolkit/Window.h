@@ -51,6 +51,8 @@ protected:
     virtual void BindEvents() { }
     // Runs each time the window is loaded, before it is shown.
     virtual void Form_Load() { }
+    // Runs after every handler: puts what the pictures now show into their descriptions.
+    virtual void DescribePictures() { }
 
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

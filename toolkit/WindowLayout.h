@@ -107,6 +107,7 @@ struct ControlLayout {
 struct WindowLayout {
     std::string name {};
     std::string caption {};
+    std::string accessibleName {}; // what a screen reader calls the window; empty for its caption
     int left = 2100;
     int top = 300;
     int clientWidth = 12000;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/Description.h"
 #include "toolkit/Label.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
@@ -17,6 +18,10 @@ private:
     void Form_Load() override;
 
     void HScroll1_Change();
+
+    // Both shares and the mixed colour, as a screen reader says them after a change.
+    std::string SharesOutcome() const;
+    void DescribePictures() override;
 
     toolkit::ScrollBar& HScroll1() const { return Find<toolkit::ScrollBar>("HScroll1"); }
     toolkit::PictureBox& Picture1() const { return Find<toolkit::PictureBox>("Picture1"); }

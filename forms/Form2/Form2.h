@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/Description.h"
 #include "toolkit/Label.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
@@ -19,6 +20,10 @@ private:
     void HScroll2_Change();
     void HScroll3_Change();
     void UpdateColour();
+
+    // The colour, its code and its word, as a screen reader says them after a change.
+    std::string MixOutcome() const;
+    void DescribePictures() override;
 
     toolkit::ScrollBar& HScroll1() const { return Find<toolkit::ScrollBar>("HScroll1"); }
     toolkit::ScrollBar& HScroll2() const { return Find<toolkit::ScrollBar>("HScroll2"); }

@@ -2,6 +2,7 @@
 
 #include "common/ColourValue.h"
 #include "toolkit/CommandButton.h"
+#include "toolkit/Description.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
 #include "toolkit/Window.h"
@@ -37,6 +38,14 @@ private:
     void VScroll1_Change();
     void ShowMidColour();
     void DrawOverlap();
+
+    // What a screen reader says after an action, and what the pictures say they show.
+    static std::string SwatchOutcome(const std::string& colour, toolkit::PictureBox& swatch);
+    std::string BoundaryText() const;
+    std::string StripText() const;
+    std::string OverlapOutcome() const;
+    std::string SetOutcome(toolkit::PictureBox& painted) const;
+    void DescribePictures() override;
 
     // Halfway between two bar colours; always whole, as both ends are multiples of 10.
     struct MidColour {

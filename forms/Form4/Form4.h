@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/Description.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
 #include "toolkit/Window.h"
@@ -27,6 +28,12 @@ private:
     void ShowColour(const toolkit::ScrollBar& redBar, const toolkit::ScrollBar& greenBar,
         const toolkit::ScrollBar& blueBar, toolkit::PictureBox& swatch);
     void DrawGradient();
+
+    // The centre and border colours as the canvas shows them, for a screen reader.
+    std::string GradientText() const;
+    // A bar's colour, read off its swatch, then the gradient it leads to.
+    std::string SwatchOutcome(const std::string& colour, toolkit::PictureBox& swatch) const;
+    void DescribePictures() override;
 
     toolkit::ScrollBar& HScroll1() const { return Find<toolkit::ScrollBar>("HScroll1"); }
     toolkit::ScrollBar& HScroll2() const { return Find<toolkit::ScrollBar>("HScroll2"); }

@@ -2,6 +2,7 @@
 
 #include "common/Arithmetic.h"
 #include "toolkit/CommandButton.h"
+#include "toolkit/Description.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
 #include "toolkit/Window.h"
@@ -25,6 +26,10 @@ private:
     void ClearUpperHalf();
     void DrawOutline();
     void DrawNeck();
+
+    // The liquid's colour, as a screen reader says it; after a drawing the flask says it too.
+    std::string LiquidText() const;
+    std::string LiquidOutcome();
 
     toolkit::ScrollBar& HScroll1() const { return Find<toolkit::ScrollBar>("HScroll1"); }
     toolkit::ScrollBar& HScroll2() const { return Find<toolkit::ScrollBar>("HScroll2"); }

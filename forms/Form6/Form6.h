@@ -3,6 +3,7 @@
 #include "common/ColourValue.h"
 #include "forms/Form6/KeyScan.h"
 #include "toolkit/CommandButton.h"
+#include "toolkit/Description.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
 #include "toolkit/Window.h"
@@ -28,6 +29,11 @@ private:
 
     void Command1_Click();
     void Command2_Click();
+
+    // What a screen reader says after the scan and after a colour change, and what the photo says it shows.
+    std::string ScanText() const;
+    std::string ChangeOutcome() const;
+    void DescribePictures() override;
 
     toolkit::CommandButton& Command1() const { return Find<toolkit::CommandButton>("Command1"); }
     toolkit::CommandButton& Command2() const { return Find<toolkit::CommandButton>("Command2"); }

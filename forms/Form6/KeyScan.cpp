@@ -12,6 +12,15 @@ void KeyScan::Restart(float width, float height)
     scanWidth_ = width;
     scanHeight_ = height;
     KeyMask = std::move(grid);
+    keyCount_ = 0;
+}
+
+std::optional<std::pair<int, int>> KeyScan::FirstKey() const
+{
+    for (int x = 0; x < KeyMask.Columns(); ++x)
+        if (const int y = KeyMask.NextKey(x, 0); KeyMask.Contains(x, y))
+            return std::pair { x, y };
+    return std::nullopt;
 }
 
 namespace {

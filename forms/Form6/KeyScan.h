@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace palettra {
@@ -26,7 +27,15 @@ public:
     // height as whole numbers, both bounds included. When that grid cannot be made, the last scan
     // stays as it was.
     void Restart(float width, float height);
-    void Record(int x, int y) { KeyMask.Record(x, y); }
+    void Record(int x, int y)
+    {
+        KeyMask.Record(x, y);
+        ++keyCount_;
+    }
+    // How many points the last scan recorded; each sample point is recorded at most once.
+    std::size_t KeyCount() const { return keyCount_; }
+    // The recorded point with the smallest x, and the smallest y in that column.
+    std::optional<std::pair<int, int>> FirstKey() const;
     // What was recorded at a sample point; Empty outside the grid and before the first scan.
     Cell At(int x, int y) const { return KeyMask.Contains(x, y) ? KeyMask.At(x, y) : Cell::Empty; }
     // The first y from `from` on at which column x holds a key point, or one past the column's end.
@@ -46,6 +55,7 @@ private:
         void Record(int x, int y) { cells_[Index(x, y)] = Cell::Key; }
         // Nearly every cell is empty, and a search skips them many at a time.
         int NextKey(int x, int from) const;
+        int Columns() const { return rows_ ? static_cast<int>(cells_.size() / rows_) : 0; }
 
     private:
         std::size_t Index(int x, int y) const
@@ -59,6 +69,7 @@ private:
     std::optional<float> scanWidth_; // empty until the first scan
     std::optional<float> scanHeight_;
     Grid KeyMask;
+    std::size_t keyCount_ = 0;
 };
 
 } // namespace palettra

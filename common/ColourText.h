@@ -1,0 +1,18 @@
+#pragma once
+
+#include "common/ColourValue.h"
+
+#include <string>
+
+namespace palettra::common {
+
+// The channels as the mixer writes them, "(255,128,0)": no blanks.
+std::string TripleText(ColourValue colour);
+
+// The colour's word in Japanese with the English after it, "橙 (orange)".
+std::string ColourWordText(ColourValue colour);
+
+// Both, as a screen reader says a colour: "(255,128,0)、橙 (orange)".
+std::string ColourText(ColourValue colour);
+
+} // namespace palettra::common

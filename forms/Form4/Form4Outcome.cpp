@@ -1,0 +1,31 @@
+#include "forms/Form4/Form4.h"
+
+#include "common/ColourText.h"
+
+namespace palettra {
+
+using namespace common;
+
+// Read off the canvas through its own scale, so that before the first drawing it tells the blank canvas.
+std::string Form4::GradientText() const
+{
+    auto& canvas = Picture1();
+    const float left = canvas.ScaleLeft();
+    const float top = canvas.ScaleTop();
+    const ColourValue centre = canvas.Point(left + canvas.ScaleWidth() / 2, top + canvas.ScaleHeight() / 2);
+    return "中心 (centre) " + ColourText(centre) + "、縁 (border) " + ColourText(canvas.Point(left, top));
+}
+
+std::string Form4::SwatchOutcome(const std::string& colour, toolkit::PictureBox& swatch) const
+{
+    return colour + ColourText(swatch.BackColor()) + "、" + GradientText();
+}
+
+void Form4::DescribePictures()
+{
+    toolkit::DescribeContent(Picture1(), GradientText());
+    toolkit::DescribeBackColour(Picture2());
+    toolkit::DescribeBackColour(Picture3());
+}
+
+} // namespace palettra
