@@ -8,6 +8,8 @@
 #include "toolkit/Twips.h"
 
 #include <QApplication>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -170,6 +172,29 @@ TEST(ZoomKeys, WorkInTheMenuToo)
     QTest::keyClick(menu.focusWidget(), Qt::Key_Equal, Qt::ControlModifier);
     EXPECT_EQ(menu.size(), QSize(150, 834));
     EXPECT_FALSE(catalogue.form2); // the focused button was not pressed
+}
+
+// The style keeps a scroll bar's arrow buttons at a fixed number of pixels; a zoomed bar has zoomed buttons.
+TEST(ZoomScrollBars, ArrowButtonsGrowWithTheWindow)
+{
+    Catalogue catalogue;
+    Window& mixer = OpenWindow(catalogue, 1);
+    auto& bar = mixer.Find<ScrollBar>("HScroll1");
+    const auto button = [&bar] {
+        QStyleOptionSlider option;
+        option.initFrom(&bar);
+        option.orientation = bar.orientation();
+        option.minimum = bar.minimum();
+        option.maximum = bar.maximum();
+        option.sliderPosition = bar.sliderPosition();
+        option.pageStep = bar.pageStep();
+        return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, &bar).width();
+    };
+    const int atFirst = button();
+    mixer.ZoomTo(2);
+    EXPECT_EQ(button(), 2 * atFirst);
+    mixer.ZoomTo(1);
+    EXPECT_EQ(button(), atFirst);
 }
 
 TEST(ZoomReopen, AReopenedWindowIsBackAtItsSizeAndPlace)

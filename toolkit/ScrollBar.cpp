@@ -15,17 +15,28 @@ ScrollBar::ScrollBar(Window& owner, const ControlLayout& layout)
     // A drag only moves the thumb; the value, and the handler, follow on release.
     setTracking(false);
     setFocusPolicy(Qt::StrongFocus);
+    setStyle(&style_);
     connect(this, &QAbstractSlider::valueChanged, this, [this] {
         if (change_)
             owner_.Run(change_);
     });
 }
 
+// The widget's own clean-up still reads its style, which as a member is gone by then.
+ScrollBar::~ScrollBar() { setStyle(nullptr); }
+
 void ScrollBar::SetValue(common::Int16 value)
 {
     if (value < minimum() || value > maximum())
         throw common::RuntimeError::InvalidPropertyValue();
     setValue(value);
+}
+
+void ScrollBar::Place(const QRect& box, double zoom)
+{
+    style_.SetZoom(zoom);
+    setGeometry(box);
+    update();
 }
 
 void ScrollBar::keyPressEvent(QKeyEvent* event)

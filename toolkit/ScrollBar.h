@@ -2,6 +2,7 @@
 
 #include "common/Arithmetic.h"
 #include "toolkit/Window.h"
+#include "toolkit/ZoomedStyle.h"
 
 #include <QScrollBar>
 
@@ -13,6 +14,7 @@ namespace palettra::toolkit {
 class ScrollBar : public QScrollBar {
 public:
     ScrollBar(Window& owner, const ControlLayout& layout);
+    ~ScrollBar() override;
 
     common::Int16 Value() const { return static_cast<common::Int16>(value()); }
     // Runs the change handler before returning when the value differs; a value outside the range is refused.
@@ -22,12 +24,16 @@ public:
 
     void OnChange(Handler handler) { change_ = std::move(handler); }
 
+    // Places the bar in its box, its arrow buttons and shortest thumb at the window's zoom.
+    void Place(const QRect& box, double zoom);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Window& owner_;
     Handler change_;
+    ZoomedStyle style_;
 };
 
 } // namespace palettra::toolkit

@@ -156,6 +156,8 @@ void Window::Place(const Entry& entry) const
         label->Place(box, zoom_.Factor());
     else if (auto* button = dynamic_cast<CommandButton*>(entry.widget))
         button->Place(box, zoom_.Factor());
+    else if (auto* bar = dynamic_cast<ScrollBar*>(entry.widget))
+        bar->Place(box, zoom_.Factor());
     else
         entry.widget->setGeometry(box);
 }
