@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,8 @@ struct Step {
     double step;
 };
 
+void PrintTo(const Step& step, std::ostream* out) { *out << "window " << step.window << " at " << step.step; }
+
 class ZoomSteps : public testing::TestWithParam<Step> {
 protected:
     Catalogue catalogue;
@@ -110,6 +113,8 @@ struct Frame {
     double factor;
     QPoint corner;
 };
+
+void PrintTo(const Frame& frame, std::ostream* out) { *out << frame.client.width() << " x " << frame.client.height(); }
 
 class ZoomFrames : public testing::TestWithParam<Frame> {
 protected:
@@ -219,6 +224,8 @@ struct Drawing {
     int window;
     std::vector<std::pair<const char*, int>> actions; // a bar and its value, or a button and -1
 };
+
+void PrintTo(const Drawing& drawing, std::ostream* out) { *out << drawing.name; }
 
 class ZoomModels : public testing::TestWithParam<Drawing> {
 protected:
