@@ -78,12 +78,12 @@ struct Step {
 
 void PrintTo(const Step& step, std::ostream* out) { *out << "window " << step.window << " at " << step.step; }
 
-class ZoomSteps : public testing::TestWithParam<Step> {
+class ZoomAtSteps : public testing::TestWithParam<Step> {
 protected:
     Catalogue catalogue;
 };
 
-TEST_P(ZoomSteps, EveryControlTakesItsPlaceAndFontAtTheStep)
+TEST_P(ZoomAtSteps, EveryControlTakesItsPlaceAndFontAtTheStep)
 {
     Window& window = OpenWindow(catalogue, GetParam().window);
     window.ZoomTo(GetParam().step);
@@ -103,7 +103,7 @@ std::vector<Step> EveryWindowAt(std::initializer_list<double> steps)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Zoom, ZoomSteps, testing::ValuesIn(EveryWindowAt({ 1, 1.5, 2 })), [](const testing::TestParamInfo<Step>& info) {
+    Zoom, ZoomAtSteps, testing::ValuesIn(EveryWindowAt({ 1, 1.5, 2 })), [](const testing::TestParamInfo<Step>& info) {
         return "Window" + std::to_string(info.param.window + 1) + "At"
             + std::to_string(static_cast<int>(info.param.step * 100));
     });
