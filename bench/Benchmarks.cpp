@@ -1,9 +1,13 @@
 // The heavy handlers, each run on a real window of the real toolkit, beside two yardsticks:
 // the same calls made one by one through QPainter or QImage (what a plain Qt port costs),
-// and one pass over every visible pixel of the picture box (the physical floor).
+// and one pass over every visible pixel of the picture box (the physical floor). Then a full
+// repaint of every tool window at 100 %, 200 % and 300 %.
 #include "common/ColourValue.h"
+#include "forms/Form1/Form1.h"
+#include "forms/Form2/Form2.h"
 #include "forms/Form3/Form3.h"
 #include "forms/Form4/Form4.h"
+#include "forms/Form5/Form5.h"
 #include "forms/Form6/Form6.h"
 #include "toolkit/Application.h"
 #include "toolkit/Colours.h"
@@ -241,6 +245,41 @@ void LimitRead(benchmark::State& state)
     }
 }
 
+// ---- a whole window painted at a zoom step ----
+
+// Everything the screen would get from a full repaint of the window, at the screen's resolution.
+template <typename Form> void Repaint(benchmark::State& state, double step)
+{
+    Form form;
+    form.Show();
+    form.ZoomTo(step);
+    const qreal ratio = form.devicePixelRatioF();
+    QImage image(form.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    for (auto _ : state) {
+        form.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+struct RepaintCase {
+    std::string name;
+    std::function<void(benchmark::State&, double)> run;
+};
+
+const std::vector<double> RepaintSteps { 1, 2, 3 };
+
+std::vector<RepaintCase> RepaintCases()
+{
+    return { { "Form1", Repaint<Form1> }, { "Form2", Repaint<Form2> }, { "Form3", Repaint<Form3> },
+        { "Form4", Repaint<Form4> }, { "Form5", Repaint<Form5> }, { "Form6", Repaint<Form6> } };
+}
+
+std::string RepaintName(const RepaintCase& c, double step)
+{
+    return "Repaint/" + c.name + "/" + std::to_string(static_cast<int>(step * 100));
+}
+
 struct Case {
     std::string name;
     std::function<void(benchmark::State&)> run;
@@ -285,6 +324,17 @@ public:
         }
     }
 
+    void PrintRepaintTable(const std::vector<RepaintCase>& cases) const
+    {
+        std::printf("\n%-20s %12s %12s %12s %10s\n", "repaint (median, us)", "100 %", "200 %", "300 %", "300/100");
+        for (const RepaintCase& c : cases) {
+            std::printf("%-20s", c.name.c_str());
+            for (const double step : RepaintSteps)
+                std::printf(" %12.1f", Median(RepaintName(c, step)));
+            std::printf(" %9.1fx\n", Median(RepaintName(c, 3)) / Median(RepaintName(c, 1)));
+        }
+    }
+
 private:
     double Median(const std::string& name) const
     {
@@ -311,9 +361,17 @@ int main(int argc, char* argv[])
                 ->Unit(benchmark::kMicrosecond)
                 ->Repetitions(10)
                 ->ReportAggregatesOnly(true);
+    const std::vector<RepaintCase> repaints = RepaintCases();
+    for (const RepaintCase& c : repaints)
+        for (const double step : RepaintSteps)
+            benchmark::RegisterBenchmark(RepaintName(c, step).c_str(), [c, step](auto& s) { c.run(s, step); })
+                ->Unit(benchmark::kMicrosecond)
+                ->Repetitions(10)
+                ->ReportAggregatesOnly(true);
     MedianTable table;
     benchmark::RunSpecifiedBenchmarks(&table);
     table.PrintTable(cases);
+    table.PrintRepaintTable(repaints);
     benchmark::Shutdown();
     return 0;
 }

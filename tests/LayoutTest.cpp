@@ -3,6 +3,7 @@
 #include "toolkit/Fonts.h"
 #include "toolkit/Label.h"
 #include "toolkit/Twips.h"
+#include "toolkit/Zoom.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -33,8 +34,12 @@ const std::map<std::pair<std::string, std::string>, std::vector<std::string>> Wr
     { { "Form1", "Label2" }, { "100" } },
 };
 
-TEST(LabelFont, EveryCaptionFitsItsLabel)
+// At every zoom step the font and the box grow together, each rounded to whole pixels on its own.
+class CaptionFit : public testing::TestWithParam<double> { };
+
+TEST_P(CaptionFit, EveryCaptionFitsItsLabel)
 {
+    const double zoom = GetParam();
     for (const WindowLayout* layout : AllLayouts) {
         for (const ControlLayout& row : layout->controls) {
             if (row.kind != Kind::Label)
@@ -42,19 +47,37 @@ TEST(LabelFont, EveryCaptionFitsItsLabel)
             std::vector<std::string> texts { row.caption };
             if (auto later = WrittenLater.find({ layout->name, row.name }); later != WrittenLater.end())
                 texts.insert(texts.end(), later->second.begin(), later->second.end());
-            const QFontMetrics metrics(LabelFont(row.font));
+            const QFontMetrics metrics(LabelFont(row.font, zoom));
             const bool tooNarrow = layout->name == "Form1" && row.name == "Label3" && row.index == 0;
             for (const std::string& text : texts) {
                 if (tooNarrow) // a full-width "％" in a 17-pixel box: the label grows to show it whole
                     continue;
-                EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(text)), Pixels(row.width))
+                EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(text)), Pixels(row.width, zoom))
                     << layout->name << " " << row.name << "(" << row.index << ") \"" << text << "\"";
-                EXPECT_LE(metrics.height(), Pixels(row.height) + metrics.descent())
+                EXPECT_LE(metrics.height(), Pixels(row.height, zoom) + metrics.descent())
                     << layout->name << " " << row.name << "(" << row.index << ")";
             }
         }
     }
 }
+
+// Buttons keep the application's font, at the window's zoom.
+TEST_P(CaptionFit, EveryButtonCaptionFitsItsButton)
+{
+    const double zoom = GetParam();
+    const QFontMetrics metrics(ButtonFont(zoom));
+    for (const WindowLayout* layout : AllLayouts)
+        for (const ControlLayout& row : layout->controls)
+            if (row.kind == Kind::CommandButton) {
+                EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(row.caption)), Pixels(row.width, zoom))
+                    << layout->name << " " << row.name << "(" << row.index << ")";
+            }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryZoomStep, CaptionFit, testing::ValuesIn(ZoomSteps), [](const testing::TestParamInfo<double>& info) {
+        return "At" + std::to_string(static_cast<int>(info.param * 100));
+    });
 
 TEST(LabelFont, ACaptionWiderThanItsBoxIsShownWhole)
 {

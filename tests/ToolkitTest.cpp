@@ -272,6 +272,22 @@ TEST(WindowBuildTest, AFailedBuildIsReportedAndLeavesTheWindowClosedToBeBuiltAga
     EXPECT_EQ(window.Find<ScrollBar>("HScroll1").Value(), 5);
 }
 
+TEST_F(ToolkitTest, ZoomingAndResizingRunNoHandler)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&probe)); // the keys belong to the active window
+    probe.log.clear();
+    QTest::keyClick(&probe.HScroll1(), Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(probe.ZoomFactor(), 1.25);
+    probe.ZoomTo(3);
+    probe.resize(1000, 3000);
+    QTest::keyClick(&probe.VScroll1(), Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(&probe.Command1(0), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(probe.ZoomFactor(), 1);
+    EXPECT_TRUE(probe.log.empty());
+    EXPECT_EQ(probe.HScroll1().Value(), 5);
+    EXPECT_EQ(probe.VScroll1().Value(), 5000);
+}
+
 TEST_F(ToolkitTest, FocusFollowsTheTabIndexes)
 {
     std::vector<QWidget*> chain;

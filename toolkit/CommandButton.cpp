@@ -11,7 +11,6 @@ CommandButton::CommandButton(Window& owner, const ControlLayout& layout)
     : QPushButton(QString::fromStdString(layout.caption), &owner)
     , owner_(owner)
 {
-    setFont(ButtonFont());
     setFocusPolicy(Qt::StrongFocus);
     if (layout.graphical && layout.backColor) {
         QPalette palette = this->palette();
@@ -25,6 +24,12 @@ void CommandButton::SetValue(bool pressed)
 {
     if (pressed)
         Clicked();
+}
+
+void CommandButton::Place(const QRect& box, double zoom)
+{
+    setFont(ButtonFont(zoom));
+    setGeometry(box);
 }
 
 void CommandButton::Clicked()

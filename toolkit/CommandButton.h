@@ -18,6 +18,9 @@ public:
     // Pressing the button from code runs its click handler before this returns.
     void SetValue(bool pressed);
 
+    // Places the button in its box, its caption in the font at the window's zoom.
+    void Place(const QRect& box, double zoom);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -15,15 +15,15 @@ void InstallFontSubstitutes()
     QFont::insertSubstitutions(QString::fromUtf8(LabelFace), faces);
 }
 
-QFont LabelFont(const FontSpec& spec)
+QFont LabelFont(const FontSpec& spec, double zoom)
 {
     QFont font(QString::fromUtf8(LabelFace));
-    font.setPixelSize(FontPixels(spec.points));
+    font.setPixelSize(FontPixels(spec.points, zoom));
     font.setBold(spec.weight == Weight::Bold);
     font.setStyleStrategy(QFont::PreferDefault);
     return font;
 }
 
-QFont ButtonFont() { return LabelFont({ .points = 9 }); }
+QFont ButtonFont(double zoom) { return LabelFont({ .points = 9 }, zoom); }
 
 } // namespace palettra::toolkit

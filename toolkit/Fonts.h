@@ -10,7 +10,8 @@ namespace palettra::toolkit {
 inline constexpr const char* LabelFace = "ＭＳ Ｐゴシック";
 
 void InstallFontSubstitutes();
-QFont LabelFont(const FontSpec& spec);
-QFont ButtonFont();
+// The fonts at a window's zoom: laid out at the enlarged pixel size, never an enlarged picture of text.
+QFont LabelFont(const FontSpec& spec, double zoom = 1);
+QFont ButtonFont(double zoom = 1);
 
 } // namespace palettra::toolkit

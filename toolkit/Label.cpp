@@ -7,8 +7,8 @@ namespace palettra::toolkit {
 
 Label::Label(Window& owner, const ControlLayout& layout)
     : QLabel(QString::fromStdString(layout.caption), &owner)
+    , font_(layout.font)
 {
-    setFont(LabelFont(layout.font));
     setAlignment(Qt::AlignTop | (layout.alignment == Alignment::Right ? Qt::AlignRight : Qt::AlignLeft));
     setTextFormat(Qt::PlainText);
     QPalette palette = this->palette();
@@ -23,8 +23,9 @@ void Label::SetCaption(const std::string& caption)
     ShowWhole();
 }
 
-void Label::Place(const QRect& box)
+void Label::Place(const QRect& box, double zoom)
 {
+    setFont(LabelFont(font_, zoom));
     layoutGeometry_ = box;
     ShowWhole();
 }

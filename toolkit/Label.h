@@ -13,12 +13,14 @@ public:
     std::string Caption() const { return text().toStdString(); }
     void SetCaption(const std::string& caption);
 
-    // Places the label in its layout box; the window calls it once the label exists.
-    void Place(const QRect& box);
+    // Places the label in its box, in its font at the window's zoom; the window calls it once the
+    // label exists and again whenever the zoom changes.
+    void Place(const QRect& box, double zoom);
 
 private:
     void ShowWhole();
 
+    FontSpec font_;
     QRect layoutGeometry_;
 };
 

@@ -18,12 +18,16 @@ ScrollBar::ScrollBar(Window& owner, const ControlLayout& layout)
     // A drag only moves the thumb; the value, and the handler, follow on release.
     setTracking(false);
     setFocusPolicy(Qt::StrongFocus);
+    setStyle(&style_);
     connect(this, &QAbstractSlider::valueChanged, this, [this] {
         if (change_)
             owner_.Run(change_);
         TellOutcome(*this, owner_, outcome_);
     });
 }
+
+// The widget's own clean-up still reads its style, which as a member is gone by then.
+ScrollBar::~ScrollBar() { setStyle(nullptr); }
 
 void ScrollBar::SetValue(common::Int16 value)
 {
@@ -32,6 +36,13 @@ void ScrollBar::SetValue(common::Int16 value)
     // Qt also signals a change when only the held thumb stands elsewhere; the handler is about the value.
     if (value != this->value())
         setValue(value);
+}
+
+void ScrollBar::Place(const QRect& box, double zoom)
+{
+    style_.SetZoom(zoom);
+    setGeometry(box);
+    update();
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "common/Arithmetic.h"
 #include "toolkit/Description.h"
 #include "toolkit/Window.h"
+#include "toolkit/ZoomedStyle.h"
 
 #include <QScrollBar>
 
@@ -14,6 +15,7 @@ namespace palettra::toolkit {
 class ScrollBar : public QScrollBar {
 public:
     ScrollBar(Window& owner, const ControlLayout& layout);
+    ~ScrollBar() override;
 
     common::Int16 Value() const { return static_cast<common::Int16>(value()); }
     // Runs the change handler before returning when the value differs; a value outside the range is refused.
@@ -24,6 +26,9 @@ public:
     void OnChange(Handler handler) { change_ = std::move(handler); }
     void OnChangeTell(Outcome outcome) { outcome_ = std::move(outcome); }
 
+    // Places the bar in its box, its arrow buttons and shortest thumb at the window's zoom.
+    void Place(const QRect& box, double zoom);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -32,6 +37,7 @@ private:
     Window& owner_;
     Handler change_;
     Outcome outcome_;
+    ZoomedStyle style_;
 };
 
 } // namespace palettra::toolkit

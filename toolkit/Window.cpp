@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QPainter>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -44,33 +45,69 @@ Window::Window(const WindowLayout& layout)
     : layout_(layout)
     , report_(ShowErrorReport)
 {
-    // Every window shares one frame: fixed client size at its stored place.
+    // Every window shares one frame at its stored place; it can grow, for a projector, but never
+    // below the size its layout was drawn for.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-        | Qt::WindowCloseButtonHint);
+        | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(Title(layout.caption));
     if (!layout.icon.empty())
         setWindowIcon(QIcon(QString::fromStdString(layout.icon)));
-    setFixedSize(Pixels(layout.clientWidth), Pixels(layout.clientHeight));
-    move(Pixels(layout.left), Pixels(layout.top));
+    setMinimumSize(ClientSize(layout, 1));
+    RestoreLayoutGeometry();
     setAttribute(Qt::WA_DeleteOnClose, false);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, ToQColor(Resolve(layout.backColor)));
     setPalette(palette);
     setAutoFillBackground(true);
+    InstallZoomKeys();
 }
 
 Window::~Window() = default;
 
 void Window::Show()
 {
+    if (!isVisible())
+        RestoreLayoutGeometry();
     if (!IsLoaded() && !Load())
         return;
-    // The geometry is the stored one each time the window opens, not wherever it was left.
-    if (!isVisible())
-        setGeometry(Pixels(layout_.left), Pixels(layout_.top), width(), height());
     show();
     raise();
     activateWindow();
+}
+
+// Each time the window opens it is where and as large as its layout says, not as it was left.
+void Window::RestoreLayoutGeometry()
+{
+    setWindowState(Qt::WindowNoState);
+    setGeometry(QRect(QPoint(Pixels(layout_.left), Pixels(layout_.top)), ClientSize(layout_, 1)));
+    zoom_ = Zoom();
+}
+
+void Window::InstallZoomKeys()
+{
+    // Window shortcuts are matched before the focused control sees the key, so Ctrl+- never
+    // moves a scroll bar. Shift is part of "+" on most keyboards, and the keypad has its own keys.
+    const auto bind = [this](QList<QKeySequence> keys, auto zoom) {
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, zoom] { ZoomTo(zoom(zoom_.Factor())); });
+    };
+    constexpr Qt::KeyboardModifiers Ctrl = Qt::ControlModifier;
+    constexpr Qt::KeyboardModifiers Shifted = Qt::ControlModifier | Qt::ShiftModifier;
+    constexpr Qt::KeyboardModifiers Keypad = Qt::ControlModifier | Qt::KeypadModifier;
+    bind({ Ctrl | Qt::Key_Equal, Ctrl | Qt::Key_Plus, Shifted | Qt::Key_Equal, Shifted | Qt::Key_Plus,
+             Keypad | Qt::Key_Plus },
+        StepUp);
+    bind({ Ctrl | Qt::Key_Minus, Keypad | Qt::Key_Minus }, StepDown);
+    bind({ Ctrl | Qt::Key_0, Keypad | Qt::Key_0 }, [](double) { return 1.0; });
+}
+
+void Window::ZoomTo(double step)
+{
+    if (isMaximized() || isFullScreen())
+        showNormal();
+    resize(ClientSize(layout_, step));
 }
 
 void Window::Run(const Handler& handler)
@@ -119,20 +156,30 @@ void Window::Build()
         if (IsDecoration(control.kind))
             continue;
         QWidget* widget = CreateControl(control);
-        const QRect box(Pixels(control.left), Pixels(control.top), Pixels(control.width), Pixels(control.height));
-        if (auto* label = dynamic_cast<Label*>(widget))
-            label->Place(box);
-        else
-            widget->setGeometry(box);
+        controls_.push_back({ &control, widget });
+        Place(controls_.back());
         // Without a name of its own a control is named by its current caption, which a label's changes.
         if (!control.accessibleName.empty())
             widget->setAccessibleName(QString::fromStdString(control.accessibleName));
         widget->setAccessibleDescription(QString::fromStdString(control.description));
         widget->show();
-        controls_.push_back({ control.name, control.index, control.tab, widget });
     }
     SetTabOrder();
     BindEvents();
+}
+
+void Window::Place(const Entry& entry) const
+{
+    const ControlLayout& control = *entry.layout;
+    const QRect box = zoom_.Box(control.left, control.top, control.width, control.height);
+    if (auto* label = dynamic_cast<Label*>(entry.widget))
+        label->Place(box, zoom_.Factor());
+    else if (auto* button = dynamic_cast<CommandButton*>(entry.widget))
+        button->Place(box, zoom_.Factor());
+    else if (auto* bar = dynamic_cast<ScrollBar*>(entry.widget))
+        bar->Place(box, zoom_.Factor());
+    else
+        entry.widget->setGeometry(box);
 }
 
 QWidget* Window::CreateControl(const ControlLayout& control)
@@ -160,7 +207,8 @@ void Window::SetTabOrder()
     for (const Entry& entry : controls_)
         if (entry.widget->focusPolicy() & Qt::TabFocus)
             order.push_back(&entry);
-    std::stable_sort(order.begin(), order.end(), [](const Entry* a, const Entry* b) { return a->tab < b->tab; });
+    std::stable_sort(
+        order.begin(), order.end(), [](const Entry* a, const Entry* b) { return a->layout->tab < b->layout->tab; });
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1]->widget, order[i]->widget);
     if (!order.empty())
@@ -178,7 +226,7 @@ void Window::DestroyControls()
 QWidget* Window::FindWidget(std::string_view name, int index) const
 {
     for (const Entry& entry : controls_)
-        if (entry.index == index && entry.name == name)
+        if (entry.layout->index == index && entry.layout->name == name)
             return entry.widget;
     return nullptr;
 }
@@ -187,6 +235,18 @@ void Window::closeEvent(QCloseEvent* event)
 {
     event->accept();
     DestroyControls();
+}
+
+// A new size is only a new zoom: the controls move and the fonts change, and no handler runs.
+void Window::resizeEvent(QResizeEvent*)
+{
+    const Zoom zoom(layout_, size());
+    if (zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    for (const Entry& entry : controls_)
+        Place(entry);
+    update();
 }
 
 void Window::paintEvent(QPaintEvent*)
@@ -202,18 +262,19 @@ void Window::paintEvent(QPaintEvent*)
 void Window::PaintDecoration(QPainter& painter, const ControlLayout& control) const
 {
     const QColor text = ToQColor(Resolve(WindowTextColour));
+    // Line widths are in pixels of the layout, so they grow with the zoom like everything else.
+    const double zoom = zoom_.Factor();
     if (control.kind == Kind::Line) {
         painter.setRenderHint(QPainter::Antialiasing, control.x1 != control.x2 && control.y1 != control.y2);
-        painter.setPen(QPen(text, control.lineWidth, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(QPointF(control.x1 / double { TwipsPerPixel }, control.y1 / double { TwipsPerPixel }),
-            QPointF(control.x2 / double { TwipsPerPixel }, control.y2 / double { TwipsPerPixel }));
+        painter.setPen(QPen(text, control.lineWidth * zoom, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(zoom_.Point(control.x1, control.y1), zoom_.Point(control.x2, control.y2));
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing, control.shape == ShapeKind::Circle);
-    painter.setPen(control.border ? QPen(text, 1) : QPen(Qt::NoPen));
+    painter.setPen(control.border ? QPen(text, zoom) : QPen(Qt::NoPen));
     painter.setBrush(
         control.filled ? QBrush(ToQColor(Resolve(control.backColor.value_or(Fixed(0xFFFFFF))))) : QBrush(Qt::NoBrush));
-    const QRect box(Pixels(control.left), Pixels(control.top), Pixels(control.width) - 1, Pixels(control.height) - 1);
+    const QRect box = zoom_.Box(control.left, control.top, control.width, control.height).adjusted(0, 0, -1, -1);
     if (control.shape == ShapeKind::Circle) {
         const int side = std::min(box.width(), box.height());
         painter.drawEllipse(QRect(box.center().x() - side / 2, box.center().y() - side / 2, side, side));

@@ -2,6 +2,7 @@
 
 #include "common/RuntimeError.h"
 #include "toolkit/WindowLayout.h"
+#include "toolkit/Zoom.h"
 
 #include <QWidget>
 
@@ -32,6 +33,11 @@ public:
 
     const WindowLayout& Layout() const { return layout_; }
 
+    // Sizes the client area to the layout times a zoom step, its top-left corner kept. Whatever
+    // the size, by a step or by the frame, the content is enlarged as far as it fits and centred.
+    void ZoomTo(double step);
+    double ZoomFactor() const { return zoom_.Factor(); }
+
     // Runs one event handler. A run-time error ends that handler alone: it is
     // reported and the program goes on; nothing is thrown into Qt's event loop.
     void Run(const Handler& handler);
@@ -56,12 +62,11 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct Entry {
-        std::string name;
-        int index;
-        int tab;
+        const ControlLayout* layout;
         QWidget* widget;
     };
 
@@ -72,6 +77,9 @@ private:
     // Builds the controls and runs the load handler; false, and nothing built, when the build failed.
     bool Load();
     void Build();
+    void InstallZoomKeys();
+    void RestoreLayoutGeometry();
+    void Place(const Entry& entry) const;
     void DestroyControls();
     void SetTabOrder();
     QWidget* FindWidget(std::string_view name, int index) const;
@@ -80,6 +88,7 @@ private:
 
     const WindowLayout& layout_;
     std::vector<Entry> controls_;
+    Zoom zoom_;
     ErrorReport report_;
 };
 

@@ -1,5 +1,5 @@
 # Runs the snapshot tool into an empty directory and checks that it wrote every window's picture as a PNG
-# of the window's client size: the menu strip and the six tool windows.
+# of the window's client size: the menu strip, the six tool windows, and the flask again at 200 %.
 #
 # cmake -DSNAPSHOT=... -DDIRECTORY=... -P CheckSnapshot.cmake
 cmake_minimum_required(VERSION 3.25)
@@ -11,6 +11,7 @@ set(pictures
     form3-overlap.png:800:667
     form4-square.png:800:667
     form5-flask.png:800:667
+    form5-flask-200.png:1600:1334
     form6-photo.png:800:667)
 
 file(REMOVE_RECURSE ${DIRECTORY})

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "toolkit/WindowLayout.h"
+
+#include <QPointF>
+#include <QRect>
+#include <QSize>
+
+#include <array>
+
+namespace palettra::toolkit {
+
+// The factors the zoom keys step through.
+inline constexpr std::array<double, 6> ZoomSteps { 1, 1.25, 1.5, 2, 2.5, 3 };
+
+// The first step above the factor, or the largest step when none is above.
+double StepUp(double factor);
+// The last step below the factor, or 1 when none is below.
+double StepDown(double factor);
+
+// The client size of the window at a zoom step: the layout's client size times the step, rounded.
+QSize ClientSize(const WindowLayout& layout, double step);
+
+// How a window's layout lands in its client area: enlarged as far as both sides allow,
+// never below its own size, and centred.
+class Zoom {
+public:
+    Zoom() = default;
+    Zoom(const WindowLayout& layout, QSize client);
+
+    double Factor() const { return factor_; }
+    QPoint Offset() const { return offset_; }
+
+    int Length(int twips) const;
+    QRect Box(int left, int top, int width, int height) const;
+    QPointF Point(int x, int y) const;
+
+    bool operator==(const Zoom&) const = default;
+
+private:
+    double factor_ = 1;
+    QPoint offset_;
+};
+
+} // namespace palettra::toolkit
