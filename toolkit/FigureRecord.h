@@ -25,6 +25,7 @@ public:
     // False once the figure grew beyond what is worth keeping; the picture's image stands for it
     // until the next clear.
     bool Complete() const { return complete_; }
+    std::size_t Size() const { return strokes_.size(); }
     // Over the area from (0, 0) of the picture's size, in the painter's coordinates, smoothed.
     void Replay(QPainter& painter, const QSize& size) const;
 

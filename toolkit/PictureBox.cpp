@@ -45,7 +45,9 @@ void PictureBox::paintEvent(QPaintEvent*)
 {
     model_.TakeChange();
     QPainter painter(this);
-    const QSizeF deviceScale = DeviceScale(painter.device()->devicePixelRatioF());
+    // The ratio of the device painted on, which need not be the widget's own: rendered into an image
+    // of another ratio, the widget still reports the screen's.
+    const QSizeF deviceScale = DeviceScale(painter.deviceTransform());
     // Everything in the layout's pixels: at 100 % on a plain screen this is the identity.
     painter.scale(
         width() / static_cast<double>(outerPixels_.width()), height() / static_cast<double>(outerPixels_.height()));
@@ -53,9 +55,9 @@ void PictureBox::paintEvent(QPaintEvent*)
     PaintSunkenBorder(painter, QRect(QPoint(), outerPixels_));
 }
 
-QSizeF PictureBox::DeviceScale(double devicePixelRatio) const
+QSizeF PictureBox::DeviceScale(const QTransform& toDevice) const
 {
-    return { width() * devicePixelRatio / outerPixels_.width(), height() * devicePixelRatio / outerPixels_.height() };
+    return { width() * toDevice.m11() / outerPixels_.width(), height() * toDevice.m22() / outerPixels_.height() };
 }
 
 void PictureBox::PaintInside(QPainter& painter, QSizeF deviceScale)

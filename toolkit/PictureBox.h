@@ -65,8 +65,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Screen pixels per model pixel, across and down, at the widget's size and the device's resolution.
-    QSizeF DeviceScale(double devicePixelRatio) const;
+    // Device pixels per model pixel, across and down, at the widget's size, from the painter's
+    // mapping of the widget's pixels to the device's.
+    QSizeF DeviceScale(const QTransform& toDevice) const;
     bool Smooth(QSizeF deviceScale) const;
     void PaintInside(QPainter& painter, QSizeF deviceScale);
 
