@@ -43,15 +43,23 @@ PictureBox::PictureBox(Window& owner, const ControlLayout& layout)
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
-    model_.TakeChange();
+    if (model_.TakeChange())
+        replayedStale_ = true;
     QPainter painter(this);
     // The ratio of the device painted on, which need not be the widget's own: rendered into an image
     // of another ratio, the widget still reports the screen's.
     const QSizeF deviceScale = DeviceScale(painter.deviceTransform());
+    const FigureRecord* figure = model_.Figure();
+    // One device pixel per model pixel is the image itself, exactly as drawn.
+    if (figure && figure->Complete() && deviceScale != QSizeF(1, 1)) {
+        painter.drawImage(rect(), Replayed(*figure, deviceScale));
+        return;
+    }
     // Everything in the layout's pixels: at 100 % on a plain screen this is the identity.
     painter.scale(
         width() / static_cast<double>(outerPixels_.width()), height() / static_cast<double>(outerPixels_.height()));
-    PaintInside(painter, deviceScale);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, Smooth(deviceScale));
+    painter.drawImage(Inside(), model_.Image());
     PaintSunkenBorder(painter, QRect(QPoint(), outerPixels_));
 }
 
@@ -60,21 +68,28 @@ QSizeF PictureBox::DeviceScale(const QTransform& toDevice) const
     return { width() * toDevice.m11() / outerPixels_.width(), height() * toDevice.m22() / outerPixels_.height() };
 }
 
-void PictureBox::PaintInside(QPainter& painter, QSizeF deviceScale)
+QRect PictureBox::Inside() const { return { QPoint(Border, Border), model_.Image().size() }; }
+
+// Kept until the figure or the device size changes: replaying the flask's thick rings at 300 % takes
+// longer than a repaint may, and a window is repainted far more often than it is drawn on.
+const QImage& PictureBox::Replayed(const FigureRecord& figure, QSizeF deviceScale)
 {
-    const QRect inside(QPoint(Border, Border), model_.Image().size());
-    const FigureRecord* figure = model_.Figure();
-    // One screen pixel per model pixel is the image itself, exactly as drawn.
-    if (figure && figure->Complete() && deviceScale != QSizeF(1, 1)) {
-        painter.save();
-        painter.setClipRect(inside);
-        painter.translate(inside.topLeft());
-        figure->Replay(painter, inside.size());
-        painter.restore();
-        return;
-    }
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, Smooth(deviceScale));
-    painter.drawImage(inside, model_.Image());
+    const QSize size(static_cast<int>(std::lround(outerPixels_.width() * deviceScale.width())),
+        static_cast<int>(std::lround(outerPixels_.height() * deviceScale.height())));
+    if (!replayedStale_ && replayed_.size() == size)
+        return replayed_;
+    replayed_ = QImage(size, QImage::Format_RGB32);
+    QPainter painter(&replayed_);
+    painter.scale(size.width() / static_cast<double>(outerPixels_.width()),
+        size.height() / static_cast<double>(outerPixels_.height()));
+    painter.save();
+    painter.setClipRect(Inside());
+    painter.translate(Inside().topLeft());
+    figure.Replay(painter, Inside().size());
+    painter.restore();
+    PaintSunkenBorder(painter, QRect(QPoint(), outerPixels_));
+    replayedStale_ = false;
+    return replayed_;
 }
 
 // Where each model pixel becomes a whole block of screen pixels, the blocks keep the gradient's

@@ -69,13 +69,17 @@ private:
     // mapping of the widget's pixels to the device's.
     QSizeF DeviceScale(const QTransform& toDevice) const;
     bool Smooth(QSizeF deviceScale) const;
-    void PaintInside(QPainter& painter, QSizeF deviceScale);
+    QRect Inside() const; // in the layout's pixels
+    // The whole box at the device's size, with the recorded figure drawn again at that resolution.
+    const QImage& Replayed(const FigureRecord& figure, QSizeF deviceScale);
 
     int outerWidth_;
     int outerHeight_;
     QSize outerPixels_; // at the layout's size
     bool storedPicture_;
     PictureModel model_;
+    QImage replayed_;
+    bool replayedStale_ = true;
 };
 
 } // namespace palettra::toolkit
