@@ -22,7 +22,7 @@ extern const WindowLayout Form5Layout {
          .left = 8640, .top = 5280, .width = 2295, .height = 1095, .tab = 1,
          .accessibleName = "Draw", .description = "フラスコを描く (draws the flask)"},
         {.kind = Kind::PictureBox, .name = "Picture1", .left = 840, .top = 1920,
-         .width = 7000, .height = 7000, .tab = 0, .backColor = Fixed(0xFFFFFF),
+         .width = 7000, .height = 7000, .tab = 0, .backColor = Fixed(0xFFFFFF), .drawnAtScreenResolution = true,
          .accessibleName = "丸底フラスコ (round-bottomed flask)", .description = "半分まで液体の入ったフラスコ (a flask half full of the liquid)"},
         {.kind = Kind::Label, .name = "Label1", .index = 0, .caption = "Red",
          .left = 8400, .top = 1920, .width = 495, .height = 375, .tab = 7, .font = {12}},

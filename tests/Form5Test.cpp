@@ -1,4 +1,5 @@
 #include "forms/Form5/Form5.h"
+#include "tests/Enlarged.h"
 #include "toolkit/CommandButton.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
@@ -33,6 +34,7 @@ public:
     PictureBox& Picture() { return form.Find<PictureBox>("Picture1"); }
     // A point well inside the lower half of the bulb.
     ColourValue Liquid() { return Picture().Point(0, -25); }
+    QImage Shown(double zoom, double pixelRatio) { return Enlarged(Picture(), QSize(467, 467), zoom, pixelRatio); }
 
 private:
     Form5 form;
@@ -108,5 +110,61 @@ TEST(Form5, ARedrawLeavesNoTraceOfEarlierRuns)
     fresh.SetBars(0, 4, 9);
     EXPECT_EQ(fresh.Picture().Snapshot(), once);
 }
+
+struct Enlargement {
+    double zoom;
+    double pixelRatio;
+    const char* name;
+};
+
+void PrintTo(const Enlargement& enlargement, std::ostream* out) { *out << enlargement.name; }
+
+class FlaskEnlarged : public testing::TestWithParam<Enlargement> {
+protected:
+    // Where a point of the flask's scale lands on the screen: 463 model pixels for 200 units, inside the border.
+    static QPoint OnScreen(const QImage& shown, double x, double y)
+    {
+        const double scale = shown.width() / 467.0;
+        return { static_cast<int>((2 + (x + 100) * 463 / 200) * scale),
+            static_cast<int>((2 + (100 - y) * 463 / 200) * scale) };
+    }
+};
+
+// Twice as large, by zoom or by display scale, the figure is drawn again at the screen's resolution at once,
+// not doubled from its pixels: along the outline and the liquid's edge, pixels of one model pixel differ.
+TEST_P(FlaskEnlarged, IsDrawnAtTheScreensResolution)
+{
+    Flask flask;
+    flask.SetBars(25, 12, 3);
+    const QImage model = flask.Picture().Snapshot();
+    const QImage shown = flask.Shown(GetParam().zoom, GetParam().pixelRatio);
+    EXPECT_GT(UnevenSquares(shown, QRect(4, 4, 926, 926)), 1000);
+    EXPECT_EQ(QColor(shown.pixel(OnScreen(shown, 0, -25))), QColor(250, 120, 30));
+    EXPECT_EQ(QColor(shown.pixel(OnScreen(shown, 0, 25))), QColor(Qt::white));
+    EXPECT_EQ(QColor(shown.pixel(OnScreen(shown, -50, 0))), QColor(Qt::black));
+    EXPECT_EQ(QColor(shown.pixel(OnScreen(shown, 15, 70))), QColor(Qt::black));
+    EXPECT_EQ(QColor(shown.pixel(OnScreen(shown, 80, -80))), QColor(Qt::white));
+    EXPECT_EQ(flask.Picture().Snapshot(), model);
+}
+
+// Many redraws in other colours leave the enlarged flask as one drawing in a fresh window shows it,
+// and its record the size of one drawing.
+TEST_P(FlaskEnlarged, ShowsOnlyTheLastOfManyRedraws)
+{
+    Flask redrawn;
+    redrawn.SetBars(25, 12, 3);
+    const std::size_t once = redrawn.Picture().Model().Figure()->Size();
+    for (Int16 step = 0; step <= 25; ++step)
+        redrawn.SetBars(step, 25 - step, 9);
+    EXPECT_EQ(redrawn.Picture().Model().Figure()->Size(), once);
+    Flask fresh;
+    fresh.SetBars(25, 0, 9);
+    EXPECT_EQ(
+        redrawn.Shown(GetParam().zoom, GetParam().pixelRatio), fresh.Shown(GetParam().zoom, GetParam().pixelRatio));
+}
+
+INSTANTIATE_TEST_SUITE_P(TwiceAsLarge, FlaskEnlarged,
+    testing::Values(Enlargement { 2, 1, "Zoom200" }, Enlargement { 1, 2, "DisplayScale2" }),
+    [](const testing::TestParamInfo<Enlargement>& info) { return info.param.name; });
 
 } // namespace

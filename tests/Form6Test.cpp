@@ -1,4 +1,5 @@
 #include "forms/Form6/Form6.h"
+#include "tests/Enlarged.h"
 #include "toolkit/CommandButton.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
@@ -52,6 +53,15 @@ protected:
 };
 
 TEST_F(Form6Test, ShowsThePictureUnscaledAtTheTopLeft) { EXPECT_EQ(Picture().Snapshot(), Shown()); }
+
+// Twice as large, the photo is smoothed rather than doubled into blocks, and the picture itself stays as stored.
+TEST_F(Form6Test, TheEnlargedPictureIsSmoothNotBlocky)
+{
+    const QImage shown = Enlarged(Picture(), QSize(284, 500), 2, 1);
+    const int squares = InnerWidth * InnerHeight;
+    EXPECT_GT(UnevenSquares(shown, QRect(4, 4, 2 * InnerWidth, 2 * InnerHeight)), squares / 10);
+    EXPECT_EQ(Picture().Snapshot(), Shown());
+}
 
 TEST_F(Form6Test, ScanRecordsEverySamplePointOnAKeyPixelAndNoOther)
 {

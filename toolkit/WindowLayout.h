@@ -98,6 +98,9 @@ struct ControlLayout {
     // Picture boxes.
     std::optional<UserScale> scale {};
     std::string picture {}; // Qt resource path of a stored picture, shown unscaled at the top left
+    // No point is ever read from it: it keeps its figure as the calls that drew it, and a larger view
+    // draws them again at the screen's resolution instead of enlarging the pixels.
+    bool drawnAtScreenResolution = false;
 
     // What a screen reader says; a label speaks its caption, a button without a name its caption.
     std::string accessibleName {};
