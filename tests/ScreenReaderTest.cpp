@@ -40,8 +40,14 @@ std::string Shown(const PictureBox& picture)
     return ends == std::string::npos ? "" : text.substr(ends + 4);
 }
 
+// As a screen reader would have it: descriptions are only kept up while one listens.
 template <typename Form> struct OpenWindow : public testing::Test {
-    void SetUp() override { form.Show(); }
+    void SetUp() override
+    {
+        QAccessible::setActive(true);
+        form.Show();
+    }
+    void TearDown() override { QAccessible::setActive(false); }
     void Set(const char* bar, int value)
     {
         form.template Find<ScrollBar>(bar).SetValue(static_cast<common::Int16>(value));

@@ -1,5 +1,6 @@
 #include "toolkit/Application.h"
 
+#include "toolkit/Description.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/FrameAccessible.h"
 #include "toolkit/KeyboardHelp.h"
@@ -18,6 +19,7 @@ void ConfigureApplication(QApplication& application)
     application.setFont(ButtonFont());
     application.setQuitOnLastWindowClosed(true);
     InstallFrameAccessible();
+    DescribeWhenToolsStartListening();
     InstallKeyboardHelp();
 }
 

@@ -5,6 +5,7 @@
 #include "toolkit/Window.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QWidget>
 
 namespace palettra::toolkit {
@@ -24,14 +25,41 @@ namespace {
         QAccessible::updateAccessibility(&event);
     }
 
+    // Qt tells whether a tool listens only through its platform's bridge; the tools' coming and going
+    // reaches every observer, the bridge's included, so the observer keeps the answer.
+    class ListeningTools : public QAccessible::ActivationObserver {
+    public:
+        bool listening = QAccessible::isActive();
+
+        void accessibilityActiveChanged(bool active) override
+        {
+            listening = active;
+            if (!active)
+                return;
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* window = dynamic_cast<Window*>(widget))
+                    window->Describe();
+        }
+    };
+
+    ListeningTools& Tools()
+    {
+        static ListeningTools tools;
+        return tools;
+    }
+
 } // namespace
+
+bool AssistiveToolsListen() { return Tools().listening; }
+
+void DescribeWhenToolsStartListening() { QAccessible::installActivationObserver(&Tools()); }
 
 // The outcome replaces the layout's description instead of following it: the reader speaks the
 // whole description at every step of a bar, and the purpose said again each time would bury the
 // result; the control's name still says what it is, and the layout's text stands until the first action.
 void TellOutcome(QWidget& control, Window& owner, const Outcome& outcome)
 {
-    if (outcome)
+    if (outcome && AssistiveToolsListen())
         owner.Run([&] { SetDescription(control, QString::fromStdString(outcome())); });
 }
 

@@ -2,6 +2,7 @@
 
 #include "toolkit/Colours.h"
 #include "toolkit/CommandButton.h"
+#include "toolkit/Description.h"
 #include "toolkit/Label.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
@@ -114,7 +115,13 @@ void Window::Run(const Handler& handler)
 {
     Attempt(handler);
     FinishDrawing();
-    DescribePictures();
+    Describe();
+}
+
+void Window::Describe()
+{
+    if (IsLoaded() && AssistiveToolsListen())
+        DescribePictures();
 }
 
 bool Window::Attempt(const Handler& work)

@@ -42,6 +42,8 @@ public:
     // reported and the program goes on; nothing is thrown into Qt's event loop.
     void Run(const Handler& handler);
     void SetErrorReport(ErrorReport report) { report_ = std::move(report); }
+    // Puts what the pictures now show into their descriptions, while an assistive tool listens.
+    void Describe();
 
     // The control with this name and index; asking for one that the layout lacks is a programming error.
     template <typename Control> Control& Find(std::string_view name, int index = 0) const
