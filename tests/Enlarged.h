@@ -4,6 +4,16 @@
 #include <QWidget>
 
 #include <cmath>
+#include <ostream>
+
+// A zoom and a display scale to show a control at, named for the test's name.
+struct Enlargement {
+    double zoom;
+    double pixelRatio;
+    const char* name;
+};
+
+inline void PrintTo(const Enlargement& enlargement, std::ostream* out) { *out << enlargement.name; }
 
 // A control as the screen shows it once the window has given it the size of its layout times the
 // zoom, at the given display scale.

@@ -111,14 +111,6 @@ TEST(Form5, ARedrawLeavesNoTraceOfEarlierRuns)
     EXPECT_EQ(fresh.Picture().Snapshot(), once);
 }
 
-struct Enlargement {
-    double zoom;
-    double pixelRatio;
-    const char* name;
-};
-
-void PrintTo(const Enlargement& enlargement, std::ostream* out) { *out << enlargement.name; }
-
 class FlaskEnlarged : public testing::TestWithParam<Enlargement> {
 protected:
     // Where a point of the flask's scale lands on the screen: 463 model pixels for 200 units, inside the border.

@@ -161,15 +161,7 @@ const WindowLayout ViewLayout { .name = "View", .caption = "View", .controls = {
 // Ten-pixel squares in two colours, one model pixel per unit.
 ColourValue Checker(int column, int row) { return (column / 10 + row / 10) % 2 ? 0x2050F0 : 0x30C040; }
 
-struct ViewScale {
-    double zoom;
-    double pixelRatio;
-    const char* name;
-};
-
-void PrintTo(const ViewScale& scale, std::ostream* out) { *out << scale.name; }
-
-class PictureView : public testing::TestWithParam<ViewScale> {
+class PictureView : public testing::TestWithParam<Enlargement> {
 protected:
     PictureView()
     {
@@ -225,8 +217,9 @@ TEST_P(PictureView, AtAWholeScaleShowsEachPixelAsABlock)
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, PictureView,
-    testing::Values(ViewScale { 1.5, 1, "Zoom150" }, ViewScale { 2, 1, "Zoom200" }, ViewScale { 1, 2, "DisplayScale2" },
-        ViewScale { 1.5, 2, "Zoom150AtDisplayScale2" }, ViewScale { 3, 1, "Zoom300" }),
-    [](const testing::TestParamInfo<ViewScale>& info) { return info.param.name; });
+    testing::Values(Enlargement { 1.5, 1, "Zoom150" }, Enlargement { 2, 1, "Zoom200" },
+        Enlargement { 1, 2, "DisplayScale2" }, Enlargement { 1.5, 2, "Zoom150AtDisplayScale2" },
+        Enlargement { 3, 1, "Zoom300" }),
+    [](const testing::TestParamInfo<Enlargement>& info) { return info.param.name; });
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "tests/ScrollBarPart.h"
 #include "toolkit/CommandButton.h"
 #include "toolkit/Label.h"
 #include "toolkit/PictureBox.h"
@@ -7,8 +8,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -155,16 +154,7 @@ TEST_F(ToolkitTest, DraggingTheThumbCommitsOnlyOnRelease)
 TEST_F(ToolkitTest, WhileTheThumbIsHeldOnlyAChangedValueRunsTheHandler)
 {
     auto& bar = probe.HScroll1();
-    QStyleOptionSlider option;
-    option.initFrom(&bar);
-    option.orientation = bar.orientation();
-    option.minimum = bar.minimum();
-    option.maximum = bar.maximum();
-    option.sliderPosition = bar.sliderPosition();
-    option.sliderValue = bar.value();
-    option.pageStep = bar.pageStep();
-    const QPoint thumb
-        = bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, &bar).center();
+    const QPoint thumb = ScrollBarPart(bar, QStyle::SC_ScrollBarSlider).center();
     auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
         QMouseEvent event(type, at, bar.mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
         QApplication::sendEvent(&bar, &event);

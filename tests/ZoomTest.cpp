@@ -1,5 +1,6 @@
 #include "toolkit/Zoom.h"
 #include "shell/Catalogue.h"
+#include "tests/ScrollBarPart.h"
 #include "toolkit/CommandButton.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Label.h"
@@ -8,8 +9,6 @@
 #include "toolkit/Twips.h"
 
 #include <QApplication>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -185,16 +184,7 @@ TEST(ZoomScrollBars, ArrowButtonsGrowWithTheWindow)
     Catalogue catalogue;
     Window& mixer = OpenWindow(catalogue, 1);
     auto& bar = mixer.Find<ScrollBar>("HScroll1");
-    const auto button = [&bar] {
-        QStyleOptionSlider option;
-        option.initFrom(&bar);
-        option.orientation = bar.orientation();
-        option.minimum = bar.minimum();
-        option.maximum = bar.maximum();
-        option.sliderPosition = bar.sliderPosition();
-        option.pageStep = bar.pageStep();
-        return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, &bar).width();
-    };
+    const auto button = [&bar] { return ScrollBarPart(bar, QStyle::SC_ScrollBarAddLine).width(); };
     const int atFirst = button();
     mixer.ZoomTo(2);
     EXPECT_EQ(button(), 2 * atFirst);

@@ -15,11 +15,11 @@ void InstallFontSubstitutes()
     QFont::insertSubstitutions(QString::fromUtf8(LabelFace), faces);
 }
 
-QFont LabelFont(const FontSpec& spec, double zoom)
+QFont LabelFont(const FontSpec& layoutFont, double zoom)
 {
     QFont font(QString::fromUtf8(LabelFace));
-    font.setPixelSize(FontPixels(spec.points, zoom));
-    font.setBold(spec.weight == Weight::Bold);
+    font.setPixelSize(FontPixels(layoutFont.points, zoom));
+    font.setBold(layoutFont.weight == Weight::Bold);
     font.setStyleStrategy(QFont::PreferDefault);
     return font;
 }
