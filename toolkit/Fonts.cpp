@@ -15,7 +15,7 @@ void InstallFontSubstitutes()
     QFont::insertSubstitutions(QString::fromUtf8(LabelFace), faces);
 }
 
-QFont LabelFont(const FontSpec& layoutFont, double zoom)
+QFont LabelFont(const LayoutFont& layoutFont, double zoom)
 {
     QFont font(QString::fromUtf8(LabelFace));
     font.setPixelSize(FontPixels(layoutFont.points, zoom));

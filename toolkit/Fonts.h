@@ -11,7 +11,7 @@ inline constexpr const char* LabelFace = "ＭＳ Ｐゴシック";
 
 void InstallFontSubstitutes();
 // The fonts at a window's zoom: laid out at the enlarged pixel size, never an enlarged picture of text.
-QFont LabelFont(const FontSpec& layoutFont, double zoom = 1);
+QFont LabelFont(const LayoutFont& layoutFont, double zoom = 1);
 QFont ButtonFont(double zoom = 1);
 
 } // namespace palettra::toolkit

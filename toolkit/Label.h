@@ -20,7 +20,7 @@ public:
 private:
     void ShowWhole();
 
-    FontSpec font_;
+    LayoutFont font_;
     QRect layoutGeometry_;
 };
 

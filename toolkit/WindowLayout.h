@@ -41,7 +41,7 @@ enum class Weight { Regular, Bold };
 enum class Alignment { Left, Right };
 enum class ShapeKind { Rectangle, Circle };
 
-struct FontSpec {
+struct LayoutFont {
     double points = 9.0;
     Weight weight = Weight::Regular;
 };
@@ -79,7 +79,7 @@ struct ControlLayout {
     std::optional<LayoutColour> backColor {};
     std::optional<LayoutColour> foreColor {};
 
-    FontSpec font {};
+    LayoutFont font {};
     Alignment alignment = Alignment::Left;
     bool graphical = false; // a button that shows its background colour
 
