@@ -44,7 +44,14 @@ bench: deps
 	bench/startup.sh $(RELEASE_DIR)/palettra $(BUILD_DIR)/startup.json
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(RELEASE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(RELEASE_DIR) $(WEB_DIR)
+
+# The browser build: the page as one self-contained file, build-web/palettra.html.
+WEB_DIR ?= build-web
+.PHONY: web
+web: deps
+	@emcmake cmake -S . -B $(WEB_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build $(WEB_DIR) -j $(JOBS)
 
 .PHONY: package pictures
 

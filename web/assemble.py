@@ -1,0 +1,57 @@
+#!/usr/bin/env python3
+"""Assembles the one-file page: the template with its style, the label font, the scripts and the
+module's bytes inside it, and a policy that lets nothing else in.
+
+Every inline script and style is allowed by its hash alone, so the policy forbids all others, and
+every connection: the page needs nothing but itself.
+Usage: assemble.py OUTPUT FONT MODULE_JS TEMPLATE STYLE SCRIPT...
+"""
+import base64
+import hashlib
+import re
+import sys
+from pathlib import Path
+
+
+def read(path):
+    return Path(path).read_text(encoding="utf-8")
+
+
+def base64_of(path):
+    return base64.b64encode(Path(path).read_bytes()).decode("ascii")
+
+
+def digest(text):
+    return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode("utf-8")).digest()).decode("ascii") + "'"
+
+
+def policy(script, style):
+    return "; ".join([
+        "default-src 'none'",
+        f"script-src {digest(script)} 'wasm-unsafe-eval'",
+        f"style-src {digest(style)}",
+        "font-src data:",
+        "base-uri 'none'",
+        "form-action 'none'",
+    ])
+
+
+def main(output, font, module_js, template, style, *scripts):
+    style_text = read(style).replace("@FONT@", "data:font/woff2;base64," + base64_of(font))
+    # The page's own files share one scope apart from the loader's, and only the page object leaves it.
+    page_scripts = "\n".join(read(script) for script in scripts)
+    script_text = read(module_js) + "\n(() => {\n'use strict';\n" + page_scripts + "})();\n"
+    if "</script" in script_text or "</style" in style_text:
+        sys.exit("assemble.py: a script or the style would end its element early")
+    parts = {
+        "POLICY": policy(script_text, style_text),
+        "STYLE": style_text,
+        "SCRIPT": script_text,
+        "MODULE_BYTES": base64_of(Path(module_js).with_suffix(".wasm")),
+    }
+    page = re.sub(r"@(POLICY|STYLE|SCRIPT|MODULE_BYTES)@", lambda match: parts[match.group(1)], read(template))
+    Path(output).write_text(page, encoding="utf-8")
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:])
