@@ -113,7 +113,9 @@ function createWindow(windowId, props) {
 
     const titleBar = element.appendChild(document.createElement('div'));
     titleBar.className = 'title-bar';
-    titleBar.appendChild(document.createElement('h2')).textContent = props.caption;
+    const title = titleBar.appendChild(document.createElement('h2'));
+    title.textContent = props.caption;
+    title.hidden = !props.caption; // the menu's bar stays empty, and no screen reader should find a blank heading
     const closeBox = titleBar.appendChild(document.createElement('button'));
     closeBox.type = 'button';
     closeBox.className = 'close-box';

@@ -73,7 +73,8 @@ function createScrollBar(props, events) {
         action();
     });
 
-    // Arrows and track act once on press and again while held, like the desktop's.
+    // Arrows and track act once on press and again while held, like the desktop's, until the
+    // pointer lets go of the part, however it does.
     function holdRepeating(part, pointerEvent, action) {
         part.setPointerCapture(pointerEvent.pointerId);
         action();
@@ -81,9 +82,7 @@ function createScrollBar(props, events) {
             action();
             timer = setTimeout(again, repeatInterval);
         }, repeatDelay);
-        const stop = () => clearTimeout(timer);
-        part.addEventListener('pointerup', stop, { once: true });
-        part.addEventListener('pointercancel', stop, { once: true });
+        part.addEventListener('lostpointercapture', () => clearTimeout(timer), { once: true });
     }
 
     // Where the pointer is against the thumb: -1 before it, 1 past it, 0 on it.
@@ -107,16 +106,18 @@ function createScrollBar(props, events) {
             dragged = clamp(props.min + Math.round(Math.min(Math.max(fraction, 0), 1) * (props.max - props.min)));
             show(dragged);
         };
-        const end = (commitIt) => () => {
-            thumb.removeEventListener('pointermove', follow);
-            if (commitIt)
-                commit(dragged);
-            else
+        // Let go, the thumb commits where it is; a gesture the browser takes over puts it back.
+        const dragging = new AbortController();
+        let cancelled = false;
+        thumb.addEventListener('pointermove', follow, { signal: dragging.signal });
+        thumb.addEventListener('pointercancel', () => (cancelled = true), { signal: dragging.signal });
+        thumb.addEventListener('lostpointercapture', () => {
+            dragging.abort();
+            if (cancelled)
                 show(value);
-        };
-        thumb.addEventListener('pointermove', follow);
-        thumb.addEventListener('pointerup', end(true), { once: true });
-        thumb.addEventListener('pointercancel', end(false), { once: true });
+            else
+                commit(dragged);
+        }, { signal: dragging.signal });
     }
 
     bar.addEventListener('pointerdown', (event) => {
