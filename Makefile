@@ -50,7 +50,7 @@ clean:
 WEB_DIR ?= build-web
 .PHONY: web
 web: deps
-	@emcmake cmake -S . -B $(WEB_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+	@emcmake cmake -S . -B $(WEB_DIR) -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(WEB_DIR) -j $(JOBS)
 
 .PHONY: package pictures
