@@ -29,7 +29,7 @@ function createScrollBar(props, events) {
     const clamp = (value) => Math.min(Math.max(value, Math.min(props.min, props.max)), Math.max(props.min, props.max));
     const along = horizontal ? { start: 'left', length: 'width', pointer: 'clientX' }
                              : { start: 'top', length: 'height', pointer: 'clientY' };
-    let value = props.value;
+    let value;
 
     function show(shown) {
         const at = span ? Math.abs(shown - props.min) / span : 0;
