@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/ColourValue.h"
-#include "toolkit/WindowLayout.h"
+#include "toolkit/layout/SystemColours.h"
 
 #include <QColor>
 #include <QRgb>
@@ -24,8 +24,5 @@ inline QRgb ToQRgb(common::ColourValue colour)
 inline common::ColourValue FromQRgb(QRgb pixel) { return static_cast<common::ColourValue>(qbswap(pixel) >> 8); }
 
 inline QColor ToQColor(common::ColourValue colour) { return QColor(ToQRgb(colour)); }
-
-// System colours are looked up when a control is built, from the application's palette.
-common::ColourValue Resolve(const LayoutColour& colour);
 
 } // namespace palettra::toolkit

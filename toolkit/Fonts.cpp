@@ -1,6 +1,6 @@
 #include "toolkit/Fonts.h"
 
-#include "toolkit/Twips.h"
+#include "toolkit/layout/Twips.h"
 
 #include <QStringList>
 

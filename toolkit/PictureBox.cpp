@@ -1,6 +1,6 @@
 #include "toolkit/PictureBox.h"
 
-#include "toolkit/Twips.h"
+#include "toolkit/layout/Twips.h"
 
 #include <QPainter>
 

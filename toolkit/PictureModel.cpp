@@ -1,7 +1,7 @@
 #include "toolkit/PictureModel.h"
 
 #include "common/RuntimeError.h"
-#include "toolkit/Twips.h"
+#include "toolkit/layout/Twips.h"
 
 #include <QPainter>
 

@@ -5,7 +5,7 @@
 #include "toolkit/FigureRecord.h"
 #include "toolkit/PixelMapping.h"
 #include "toolkit/RunWriter.h"
-#include "toolkit/WindowLayout.h"
+#include "toolkit/layout/WindowLayout.h"
 
 #include <QImage>
 

@@ -6,7 +6,8 @@
 #include "toolkit/Label.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
-#include "toolkit/Twips.h"
+#include "toolkit/QtGeometry.h"
+#include "toolkit/layout/Twips.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -53,7 +54,7 @@ Window::Window(const WindowLayout& layout)
     setWindowTitle(Title(layout.caption));
     if (!layout.icon.empty())
         setWindowIcon(QIcon(QString::fromStdString(layout.icon)));
-    setMinimumSize(ClientSize(layout, 1));
+    setMinimumSize(ToQSize(ClientSize(layout, 1)));
     RestoreLayoutGeometry();
     setAttribute(Qt::WA_DeleteOnClose, false);
     QPalette palette = this->palette();
@@ -80,7 +81,7 @@ void Window::Show()
 void Window::RestoreLayoutGeometry()
 {
     setWindowState(Qt::WindowNoState);
-    setGeometry(QRect(QPoint(Pixels(layout_.left), Pixels(layout_.top)), ClientSize(layout_, 1)));
+    setGeometry(QRect(QPoint(Pixels(layout_.left), Pixels(layout_.top)), ToQSize(ClientSize(layout_, 1))));
     zoom_ = Zoom();
 }
 
@@ -108,7 +109,7 @@ void Window::ZoomTo(double step)
 {
     if (isMaximized() || isFullScreen())
         showNormal();
-    resize(ClientSize(layout_, step));
+    resize(ToQSize(ClientSize(layout_, step)));
 }
 
 void Window::Run(const Handler& handler)
@@ -178,7 +179,7 @@ void Window::Build()
 void Window::Place(const Entry& entry) const
 {
     const ControlLayout& control = *entry.layout;
-    const QRect box = zoom_.Box(control.left, control.top, control.width, control.height);
+    const QRect box = ToQRect(zoom_.Box(control.left, control.top, control.width, control.height));
     if (auto* label = dynamic_cast<Label*>(entry.widget))
         label->Place(box, zoom_.Factor());
     else if (auto* button = dynamic_cast<CommandButton*>(entry.widget))
@@ -247,7 +248,7 @@ void Window::closeEvent(QCloseEvent* event)
 // A new size is only a new zoom: the controls move and the fonts change, and no handler runs.
 void Window::resizeEvent(QResizeEvent*)
 {
-    const Zoom zoom(layout_, size());
+    const Zoom zoom(layout_, FromQSize(size()));
     if (zoom == zoom_)
         return;
     zoom_ = zoom;
@@ -274,14 +275,15 @@ void Window::PaintDecoration(QPainter& painter, const ControlLayout& control) co
     if (control.kind == Kind::Line) {
         painter.setRenderHint(QPainter::Antialiasing, control.x1 != control.x2 && control.y1 != control.y2);
         painter.setPen(QPen(text, control.lineWidth * zoom, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(zoom_.Point(control.x1, control.y1), zoom_.Point(control.x2, control.y2));
+        painter.drawLine(ToQPointF(zoom_.Point(control.x1, control.y1)), ToQPointF(zoom_.Point(control.x2, control.y2)));
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing, control.shape == ShapeKind::Circle);
     painter.setPen(control.border ? QPen(text, zoom) : QPen(Qt::NoPen));
     painter.setBrush(
         control.filled ? QBrush(ToQColor(Resolve(control.backColor.value_or(Fixed(0xFFFFFF))))) : QBrush(Qt::NoBrush));
-    const QRect box = zoom_.Box(control.left, control.top, control.width, control.height).adjusted(0, 0, -1, -1);
+    const QRect box
+        = ToQRect(zoom_.Box(control.left, control.top, control.width, control.height)).adjusted(0, 0, -1, -1);
     if (control.shape == ShapeKind::Circle) {
         const int side = std::min(box.width(), box.height());
         painter.drawEllipse(QRect(box.center().x() - side / 2, box.center().y() - side / 2, side, side));

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/RuntimeError.h"
-#include "toolkit/WindowLayout.h"
-#include "toolkit/Zoom.h"
+#include "toolkit/layout/WindowLayout.h"
+#include "toolkit/layout/Zoom.h"
 
 #include <QWidget>
 

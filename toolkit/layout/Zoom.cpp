@@ -1,6 +1,6 @@
-#include "toolkit/Zoom.h"
+#include "toolkit/layout/Zoom.h"
 
-#include "toolkit/Twips.h"
+#include "toolkit/layout/Twips.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,30 +28,30 @@ double StepDown(double factor)
     return below == ZoomSteps.rend() ? ZoomSteps.front() : *below;
 }
 
-QSize ClientSize(const WindowLayout& layout, double step)
+Size ClientSize(const WindowLayout& layout, double step)
 {
     return { Pixels(layout.clientWidth, step), Pixels(layout.clientHeight, step) };
 }
 
-Zoom::Zoom(const WindowLayout& layout, QSize client)
+Zoom::Zoom(const WindowLayout& layout, Size client)
     : factor_(std::max(
-        1.0, std::min(client.width() / Logical(layout.clientWidth), client.height() / Logical(layout.clientHeight))))
+        1.0, std::min(client.width / Logical(layout.clientWidth), client.height / Logical(layout.clientHeight))))
 {
-    const QSize content = ClientSize(layout, factor_);
-    offset_ = QPoint(
-        std::max(0, (client.width() - content.width()) / 2), std::max(0, (client.height() - content.height()) / 2));
+    const Size content = ClientSize(layout, factor_);
+    offset_ = toolkit::Point(
+        std::max(0, (client.width - content.width) / 2), std::max(0, (client.height - content.height) / 2));
 }
 
 int Zoom::Length(int twips) const { return Pixels(twips, factor_); }
 
-QRect Zoom::Box(int left, int top, int width, int height) const
+Rect Zoom::Box(int left, int top, int width, int height) const
 {
-    return { offset_.x() + Length(left), offset_.y() + Length(top), Length(width), Length(height) };
+    return { offset_.x + Length(left), offset_.y + Length(top), Length(width), Length(height) };
 }
 
-QPointF Zoom::Point(int x, int y) const
+PointF Zoom::Point(int x, int y) const
 {
-    return { offset_.x() + Logical(x, factor_), offset_.y() + Logical(y, factor_) };
+    return { offset_.x + Logical(x, factor_), offset_.y + Logical(y, factor_) };
 }
 
 } // namespace palettra::toolkit

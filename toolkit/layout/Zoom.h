@@ -1,10 +1,7 @@
 #pragma once
 
-#include "toolkit/WindowLayout.h"
-
-#include <QPointF>
-#include <QRect>
-#include <QSize>
+#include "toolkit/layout/Geometry.h"
+#include "toolkit/layout/WindowLayout.h"
 
 #include <array>
 
@@ -19,27 +16,27 @@ double StepUp(double factor);
 double StepDown(double factor);
 
 // The client size of the window at a zoom step: the layout's client size times the step, rounded.
-QSize ClientSize(const WindowLayout& layout, double step);
+Size ClientSize(const WindowLayout& layout, double step);
 
 // How a window's layout lands in its client area: enlarged as far as both sides allow,
 // never below its own size, and centred.
 class Zoom {
 public:
     Zoom() = default;
-    Zoom(const WindowLayout& layout, QSize client);
+    Zoom(const WindowLayout& layout, Size client);
 
     double Factor() const { return factor_; }
-    QPoint Offset() const { return offset_; }
+    toolkit::Point Offset() const { return offset_; }
 
     int Length(int twips) const;
-    QRect Box(int left, int top, int width, int height) const;
-    QPointF Point(int x, int y) const;
+    Rect Box(int left, int top, int width, int height) const;
+    PointF Point(int x, int y) const;
 
     bool operator==(const Zoom&) const = default;
 
 private:
     double factor_ = 1;
-    QPoint offset_;
+    toolkit::Point offset_;
 };
 
 } // namespace palettra::toolkit
