@@ -1,5 +1,6 @@
 #include "toolkit/PictureBox.h"
 
+#include "toolkit/QtGeometry.h"
 #include "toolkit/layout/Twips.h"
 
 #include <QPainter>
@@ -26,6 +27,8 @@ namespace {
 
     QSize LayoutPixels(const ControlLayout& layout) { return { Pixels(layout.width), Pixels(layout.height) }; }
 
+    QSize ImageSize(const PixelBuffer& pixels) { return { pixels.Width(), pixels.Height() }; }
+
 } // namespace
 
 PictureBox::PictureBox(Window& owner, const ControlLayout& layout)
@@ -34,7 +37,8 @@ PictureBox::PictureBox(Window& owner, const ControlLayout& layout)
     , outerHeight_(layout.height)
     , outerPixels_(LayoutPixels(layout))
     , storedPicture_(!layout.picture.empty())
-    , model_(outerPixels_ - QSize(2 * Border, 2 * Border), layout)
+    , model_(FromQSize(outerPixels_ - QSize(2 * Border, 2 * Border)), layout, rasteriser_,
+          desktop::DecodePicture(layout.picture))
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -59,7 +63,7 @@ void PictureBox::paintEvent(QPaintEvent*)
     painter.scale(
         width() / static_cast<double>(outerPixels_.width()), height() / static_cast<double>(outerPixels_.height()));
     painter.setRenderHint(QPainter::SmoothPixmapTransform, Smooth(deviceScale));
-    painter.drawImage(Inside(), model_.Image());
+    painter.drawImage(Inside(), desktop::ImageView(model_.Image()));
     PaintSunkenBorder(painter, QRect(QPoint(), outerPixels_));
 }
 
@@ -68,7 +72,13 @@ QSizeF PictureBox::DeviceScale(const QTransform& toDevice) const
     return { width() * toDevice.m11() / outerPixels_.width(), height() * toDevice.m22() / outerPixels_.height() };
 }
 
-QRect PictureBox::Inside() const { return { QPoint(Border, Border), model_.Image().size() }; }
+QRect PictureBox::Inside() const { return { QPoint(Border, Border), ImageSize(model_.Image()) }; }
+
+QImage PictureBox::Snapshot()
+{
+    model_.Flush();
+    return desktop::ImageView(model_.Image()).copy();
+}
 
 // Kept until the figure or the device size changes: replaying the flask's thick rings at 300 % takes
 // longer than a repaint may, and a window is repainted far more often than it is drawn on.
@@ -85,7 +95,7 @@ const QImage& PictureBox::Replayed(const FigureRecord& figure, QSizeF deviceScal
     painter.save();
     painter.setClipRect(Inside());
     painter.translate(Inside().topLeft());
-    figure.Replay(painter, Inside().size());
+    desktop::Replay(painter, figure, Inside().size());
     painter.restore();
     PaintSunkenBorder(painter, QRect(QPoint(), outerPixels_));
     replayedStale_ = false;
@@ -99,7 +109,7 @@ const QImage& PictureBox::Replayed(const FigureRecord& figure, QSizeF deviceScal
 // widget's size can take off a multiple.
 bool PictureBox::Smooth(QSizeF deviceScale) const
 {
-    const QSize pixels = model_.Image().size();
+    const QSize pixels = ImageSize(model_.Image());
     auto whole = [](double scale, int count) { return std::abs(scale - std::round(scale)) * count < 1; };
     return storedPicture_ || !whole(deviceScale.width(), pixels.width())
         || !whole(deviceScale.height(), pixels.height());

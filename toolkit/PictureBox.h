@@ -1,7 +1,8 @@
 #pragma once
 
-#include "toolkit/PictureModel.h"
+#include "desktop/QtRasteriser.h"
 #include "toolkit/Window.h"
+#include "toolkit/picture/PictureModel.h"
 
 #include <QWidget>
 
@@ -54,7 +55,7 @@ public:
         return model_.VisibleRows(first, last);
     }
 
-    QImage Snapshot() { return model_.Snapshot(); }
+    QImage Snapshot();
     // Writes out every run still waiting; the window calls it when a handler returns, so that
     // no drawing outlives the event that made it.
     void FinishDrawing() { model_.Flush(); }
@@ -77,6 +78,7 @@ private:
     int outerHeight_;
     QSize outerPixels_; // at the layout's size
     bool storedPicture_;
+    desktop::QtRasteriser rasteriser_;
     PictureModel model_;
     QImage replayed_;
     bool replayedStale_ = true;

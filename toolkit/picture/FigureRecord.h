@@ -1,13 +1,10 @@
 #pragma once
 
-#include "toolkit/Stroke.h"
-
-#include <QRgb>
+#include "toolkit/picture/Pixels.h"
+#include "toolkit/picture/Stroke.h"
 
 #include <cstddef>
 #include <vector>
-
-class QPainter;
 
 namespace palettra::toolkit {
 
@@ -17,22 +14,23 @@ namespace palettra::toolkit {
 // shapes, as the flask is by every "Draw", therefore keeps the size of one drawing.
 class FigureRecord {
 public:
-    explicit FigureRecord(QRgb background) { Clear(background); }
+    explicit FigureRecord(Pixel background) { Clear(background); }
 
     // Starts again on an area filled with one colour.
-    void Clear(QRgb background);
+    void Clear(Pixel background);
     void Add(const Stroke& stroke);
     // False once the figure grew beyond what is worth keeping; the picture's image stands for it
     // until the next clear.
     bool Complete() const { return complete_; }
     std::size_t Size() const { return strokes_.size(); }
-    // Over the area from (0, 0) of the picture's size, in the painter's coordinates, smoothed.
-    void Replay(QPainter& painter, const QSize& size) const;
+    // Painted in order over the background, from (0, 0) of the picture's size.
+    Pixel Background() const { return background_; }
+    const std::vector<Stroke>& Strokes() const { return strokes_; }
 
 private:
     static constexpr std::size_t MaxStrokes = 1024;
     std::vector<Stroke> strokes_;
-    QRgb background_ = 0;
+    Pixel background_ = 0;
     bool complete_ = true;
 };
 

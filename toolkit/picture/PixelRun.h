@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QRgb>
+#include "toolkit/picture/Pixels.h"
 
 namespace palettra::toolkit {
 
@@ -8,7 +8,7 @@ namespace palettra::toolkit {
 // both ends included.
 struct PixelRun {
     int left, top, right, bottom;
-    QRgb colour;
+    Pixel colour;
 
     // Without a branch per end: a run is compared with the waiting ones on nearly every line.
     bool SamePixels(const PixelRun& other) const

@@ -1,13 +1,6 @@
-#include "toolkit/RunWriter.h"
+#include "toolkit/picture/RunWriter.h"
 
 namespace palettra::toolkit {
-
-void RunWriter::Attach(QImage& image)
-{
-    pixels_ = reinterpret_cast<QRgb*>(image.bits());
-    stride_ = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-    rows_ = image.height();
-}
 
 // The rest: a ring not yet full, or a run that replaces one further in.
 void RunWriter::Insert(const PixelRun& run)

@@ -1,9 +1,8 @@
-#include "toolkit/PictureModel.h"
+#include "toolkit/picture/PictureModel.h"
 
 #include "common/RuntimeError.h"
+#include "toolkit/layout/SystemColours.h"
 #include "toolkit/layout/Twips.h"
-
-#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -13,8 +12,16 @@ namespace palettra::toolkit {
 
 namespace {
 
-    // Qt counts arcs in sixteenths of a degree, counter-clockwise on screen like the callers.
+    // Arcs go in sixteenths of a degree, counter-clockwise on screen like the callers, as Qt counts them.
     int Sixteenths(double radians) { return static_cast<int>(std::lround(radians * 180.0 / std::numbers::pi * 16.0)); }
+
+    // With a corner at NaN or infinity every coordinate would map to NaN or to an infinity: a
+    // one-pixel line would then cover the whole picture, or nothing.
+    void CheckCorner(float coordinate)
+    {
+        if (!std::isfinite(coordinate))
+            throw common::RuntimeError::InvalidPropertyValue();
+    }
 
     // A scale extent must be a number of some size: with 0, NaN or infinity every coordinate
     // would map to one pixel, or to none.
@@ -26,15 +33,16 @@ namespace {
 
 } // namespace
 
-PictureModel::PictureModel(QSize pixels, const ControlLayout& layout)
-    : columns_(std::max(0, pixels.width()))
-    , rows_(std::max(0, pixels.height()))
+PictureModel::PictureModel(Size pixels, const ControlLayout& layout, Rasteriser& rasteriser, const PixelBuffer& picture)
+    : columns_(std::max(0, pixels.width))
+    , rows_(std::max(0, pixels.height))
     , backColor_(Resolve(layout.backColor.value_or(ButtonFaceColour)))
     , foreColor_(Resolve(layout.foreColor.value_or(WindowTextColour)))
     , scaleWidth_(static_cast<float>(columns_ * TwipsPerPixel))
     , scaleHeight_(static_cast<float>(rows_ * TwipsPerPixel))
-    , image_(std::max(1, columns_), std::max(1, rows_), QImage::Format_RGB32)
-    , writer_(image_)
+    , pixels_({ std::max(1, columns_), std::max(1, rows_) })
+    , writer_(pixels_)
+    , rasteriser_(rasteriser)
 {
     if (layout.scale) {
         scaleLeft_ = layout.scale->left;
@@ -43,13 +51,10 @@ PictureModel::PictureModel(QSize pixels, const ControlLayout& layout)
         scaleHeight_ = layout.scale->height;
     }
     UpdateScale();
-    image_.fill(ToQRgb(backColor_));
-    if (!layout.picture.empty()) {
-        QPainter painter(&image_);
-        painter.drawImage(0, 0, QImage(QString::fromStdString(layout.picture)));
-    }
+    pixels_.Fill(ToPixel(backColor_));
+    pixels_.Paste(picture);
     if (layout.drawnAtScreenResolution)
-        figure_.emplace(ToQRgb(backColor_));
+        figure_.emplace(ToPixel(backColor_));
     UpdateDirect();
 }
 
@@ -57,9 +62,9 @@ void PictureModel::SetBackColor(common::ColourValue colour)
 {
     backColor_ = colour;
     writer_.Discard();
-    image_.fill(ToQRgb(colour));
+    pixels_.Fill(ToPixel(colour));
     if (figure_)
-        figure_->Clear(ToQRgb(colour));
+        figure_->Clear(ToPixel(colour));
     Touched();
 }
 
@@ -73,12 +78,14 @@ void PictureModel::SetDrawWidth(int pixels)
 
 void PictureModel::SetScaleLeft(float left)
 {
+    CheckCorner(left);
     scaleLeft_ = left;
     UpdateScale();
 }
 
 void PictureModel::SetScaleTop(float top)
 {
+    CheckCorner(top);
     scaleTop_ = top;
     UpdateScale();
 }
@@ -119,7 +126,7 @@ void PictureModel::InsertRun(const PixelRun& run)
     writer_.Insert(run);
 }
 
-void PictureModel::MapLine(float x1, float y1, float x2, float y2, QRgb colour)
+void PictureModel::MapLine(float x1, float y1, float x2, float y2, Pixel colour)
 {
     // An end that is not a number says nowhere; an axis line would otherwise run to the far edge.
     if (std::isnan(x1) || std::isnan(y1) || std::isnan(x2) || std::isnan(y2))
@@ -129,7 +136,8 @@ void PictureModel::MapLine(float x1, float y1, float x2, float y2, QRgb colour)
     const int row1 = mapping_.Row(y1);
     const int row2 = mapping_.Row(y2);
     if (drawWidth_ != 1 || (column1 != column2 && row1 != row2)) {
-        Draw(Stroke::Line(QLineF(mapping_.X(x1), mapping_.Y(y1), mapping_.X(x2), mapping_.Y(y2)), drawWidth_, colour));
+        Draw(Stroke::Line(
+            { { mapping_.X(x1), mapping_.Y(y1) }, { mapping_.X(x2), mapping_.Y(y2) } }, drawWidth_, colour));
         return;
     }
     const PixelRun run { std::max(0, std::min(column1, column2)), std::max(0, std::min(row1, row2)),
@@ -137,7 +145,7 @@ void PictureModel::MapLine(float x1, float y1, float x2, float y2, QRgb colour)
     if (run.left > run.right || run.top > run.bottom)
         return;
     if (figure_)
-        figure_->Add(Stroke::Fill(QRect(QPoint(run.left, run.top), QPoint(run.right, run.bottom)), colour));
+        figure_->Add(Stroke::Fill({ run.left, run.top, run.right - run.left + 1, run.bottom - run.top + 1 }, colour));
     AddRun(run);
 }
 
@@ -147,28 +155,28 @@ void PictureModel::PSetOther(float x, float y, common::ColourValue colour)
         Circle(x, y, 0, colour);
         return;
     }
-    const QRgb rgb = ToQRgb(colour);
+    const Pixel rgb = ToPixel(colour);
     PutPixel(x, y, rgb);
     const int column = mapping_.Column(x);
     const int row = mapping_.Row(y);
     if (Inside(column, row))
-        figure_->Add(Stroke::Fill(QRect(column, row, 1, 1), rgb));
+        figure_->Add(Stroke::Fill({ column, row, 1, 1 }, rgb));
 }
 
 void PictureModel::Circle(float x, float y, float radius, common::ColourValue colour)
 {
     const double pixels = std::fabs(radius * mapping_.PixelsPerUnitX());
-    Draw(Stroke::Circle(QPointF(mapping_.X(x), mapping_.Y(y)), pixels, drawWidth_, ToQRgb(colour)));
+    Draw(Stroke::Circle({ mapping_.X(x), mapping_.Y(y) }, pixels, drawWidth_, ToPixel(colour)));
 }
 
 void PictureModel::Circle(float x, float y, float radius, common::ColourValue colour, float start, float end)
 {
     const double pixels = std::fabs(radius * mapping_.PixelsPerUnitX());
-    const QRectF box(mapping_.X(x) - pixels, mapping_.Y(y) - pixels, 2 * pixels, 2 * pixels);
+    const RectF box { mapping_.X(x) - pixels, mapping_.Y(y) - pixels, 2 * pixels, 2 * pixels };
     double sweep = static_cast<double>(end) - static_cast<double>(start);
     if (sweep < 0)
         sweep += 2 * std::numbers::pi;
-    Draw(Stroke::Arc(box, Sixteenths(start), Sixteenths(sweep), drawWidth_, ToQRgb(colour)));
+    Draw(Stroke::Arc(box, Sixteenths(start), Sixteenths(sweep), drawWidth_, ToPixel(colour)));
 }
 
 std::vector<common::Int16> PictureModel::VisibleRows(common::Int16 first, common::Int16 last) const
@@ -186,10 +194,10 @@ std::vector<common::Int16> PictureModel::VisibleRows(common::Int16 first, common
     return rows;
 }
 
-QImage PictureModel::Snapshot()
+PixelBuffer PictureModel::Snapshot()
 {
     writer_.Flush();
-    return image_.copy();
+    return pixels_;
 }
 
 bool PictureModel::TakeChange()
@@ -203,12 +211,7 @@ bool PictureModel::TakeChange()
 void PictureModel::Draw(const Stroke& stroke)
 {
     writer_.Flush();
-    {
-        QPainter painter(&image_);
-        stroke.Paint(painter);
-    }
-    // QPainter never reallocates an image it does not share, but the pointer is cheap to renew.
-    writer_.Attach(image_);
+    rasteriser_.Paint(pixels_, stroke);
     if (figure_)
         figure_->Add(stroke);
     Touched();

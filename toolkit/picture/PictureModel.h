@@ -1,19 +1,18 @@
 #pragma once
 
 #include "common/ColourValue.h"
-#include "toolkit/Colours.h"
-#include "toolkit/FigureRecord.h"
-#include "toolkit/PixelMapping.h"
-#include "toolkit/RunWriter.h"
+#include "toolkit/layout/Geometry.h"
 #include "toolkit/layout/WindowLayout.h"
+#include "toolkit/picture/FigureRecord.h"
+#include "toolkit/picture/PixelMapping.h"
+#include "toolkit/picture/Pixels.h"
+#include "toolkit/picture/Rasteriser.h"
+#include "toolkit/picture/RunWriter.h"
 
-#include <QImage>
-
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <vector>
-
-class QPainter;
 
 namespace palettra::toolkit {
 
@@ -23,8 +22,12 @@ namespace palettra::toolkit {
 // written straight into the image's memory: they are nearly every call the forms make.
 class PictureModel {
 public:
-    // An image of the given pixels, in the layout's colours, with its stored picture at the top left.
-    PictureModel(QSize pixels, const ControlLayout& layout);
+    // An image of the given pixels, in the layout's colours, with its stored picture (if any) at the
+    // top left. The rasteriser paints what the model cannot write itself, and must outlive it.
+    PictureModel(Size pixels, const ControlLayout& layout, Rasteriser& rasteriser, const PixelBuffer& picture = {});
+    // The writer keeps a pointer into the pixels.
+    PictureModel(const PictureModel&) = delete;
+    PictureModel& operator=(const PictureModel&) = delete;
 
     common::ColourValue BackColor() const { return backColor_; }
     // Fills the whole image, wiping whatever was drawn.
@@ -61,13 +64,13 @@ public:
     // Writes out every run still waiting.
     void Flush() { writer_.Flush(); }
     // A copy of the image as it stands, drawing included.
-    QImage Snapshot();
+    PixelBuffer Snapshot();
 
     // Called on the first change after the last TakeChange, so that a view can ask for a repaint.
     void OnChange(std::function<void()> changed) { onChange_ = std::move(changed); }
     // Writes out what waits and tells whether anything changed since the last call.
     bool TakeChange();
-    const QImage& Image() const { return image_; }
+    const PixelBuffer& Image() const { return pixels_; }
     // Kept only for a picture built to keep its figure as its drawing calls.
     const FigureRecord* Figure() const { return figure_ ? &*figure_ : nullptr; }
 
@@ -79,10 +82,10 @@ private:
     void AddRun(const PixelRun& run);
     void InsertRun(const PixelRun& run);
     // Lines that are not a one-pixel run along an axis, and every line of a recorded figure.
-    void MapLine(float x1, float y1, float x2, float y2, QRgb colour);
-    void PutPixel(float x, float y, QRgb colour);
+    void MapLine(float x1, float y1, float x2, float y2, Pixel colour);
+    void PutPixel(float x, float y, Pixel colour);
     void PSetOther(float x, float y, common::ColourValue colour);
-    void Draw(const Stroke& stroke); // through QPainter, and into the figure
+    void Draw(const Stroke& stroke); // through the rasteriser, and into the figure
     void Touched();
 
     int columns_;
@@ -96,8 +99,9 @@ private:
     float scaleHeight_;
     PixelMapping mapping_;
 
-    QImage image_; // never shared, as the writer writes its memory
+    PixelBuffer pixels_;
     RunWriter writer_;
+    Rasteriser& rasteriser_;
     std::optional<FigureRecord> figure_;
     // Lines and points may go straight into memory: a pen of one pixel and no figure to record.
     bool direct_ = true;
@@ -109,7 +113,7 @@ private:
 inline void PictureModel::Line(float x1, float y1, float x2, float y2, common::ColourValue colour)
 {
     // Converted before any branch, so that a loop drawing several lines in one colour converts it once.
-    const QRgb rgb = ToQRgb(colour);
+    const Pixel rgb = ToPixel(colour);
     PixelRun run;
     switch (direct_ ? mapping_.MapAxisLine(x1, y1, x2, y2, run) : PixelMapping::AxisLine::Other) {
     case PixelMapping::AxisLine::Run:
@@ -140,31 +144,32 @@ inline common::ColourValue PictureModel::Point(float x, float y)
     const double row = mapping_.Y(y);
     // Every member is read before the first branch and the bounds are tested without short cuts:
     // reads that every step makes can be lifted out of a loop of points, as the scan's is.
-    const QRgb* const pixels = writer_.Pixels();
-    const qsizetype stride = writer_.Stride();
+    const Pixel* const pixels = writer_.Pixels();
+    const std::ptrdiff_t stride = writer_.Stride();
     const double width = columns_;
     const double height = rows_;
     if (!((column >= 0) & (column < width) & (row >= 0) & (row < height)))
         return -1;
-    return FromQRgb(pixels[static_cast<qsizetype>(row) * stride + static_cast<qsizetype>(column)]);
+    return FromPixel(pixels[static_cast<std::ptrdiff_t>(row) * stride + static_cast<std::ptrdiff_t>(column)]);
 }
 
 inline void PictureModel::PSet(float x, float y, common::ColourValue colour)
 {
     if (direct_)
-        PutPixel(x, y, ToQRgb(colour));
+        PutPixel(x, y, ToPixel(colour));
     else
         PSetOther(x, y, colour);
 }
 
-inline void PictureModel::PutPixel(float x, float y, QRgb colour)
+inline void PictureModel::PutPixel(float x, float y, Pixel colour)
 {
     const double column = mapping_.X(x);
     const double row = mapping_.Y(y);
     if (writer_.Waits())
         writer_.Flush();
     if (column >= 0 && column < columns_ && row >= 0 && row < rows_)
-        writer_.Pixels()[static_cast<qsizetype>(row) * writer_.Stride() + static_cast<qsizetype>(column)] = colour;
+        writer_.Pixels()[static_cast<std::ptrdiff_t>(row) * writer_.Stride() + static_cast<std::ptrdiff_t>(column)]
+            = colour;
     Touched();
 }
 

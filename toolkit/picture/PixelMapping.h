@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/PixelRun.h"
+#include "toolkit/picture/PixelRun.h"
 
 namespace palettra::toolkit {
 

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "toolkit/PixelRun.h"
-
-#include <QImage>
+#include "toolkit/picture/PixelRun.h"
 
 #include <algorithm>
 #include <array>
@@ -11,17 +9,21 @@
 
 namespace palettra::toolkit {
 
-// Writes one-pixel runs into an image's memory, late. Runs wait in a ring before they are written,
+// Writes one-pixel runs into a picture's pixels, late. Runs wait in a ring before they are written,
 // so that a run that covers exactly the pixels of a waiting one replaces it instead of being written
 // twice; writing a run later changes nothing as long as the runs keep their order.
 class RunWriter {
 public:
-    // The image must stay unshared while attached: its memory is written behind its back.
-    explicit RunWriter(QImage& image) { Attach(image); }
-    void Attach(QImage& image);
+    // Keeps a pointer into the buffer's memory, which must outlive the writer.
+    explicit RunWriter(PixelBuffer& pixels)
+        : pixels_(pixels.Data())
+        , stride_(pixels.Width())
+        , rows_(pixels.Height())
+    {
+    }
 
-    QRgb* Pixels() const { return pixels_; }
-    qsizetype Stride() const { return stride_; }
+    Pixel* Pixels() const { return pixels_; }
+    std::ptrdiff_t Stride() const { return stride_; }
     bool Waits() const { return waitingCount_ != 0; }
 
     // With a full ring, the two cases that are nearly every run: one that replaces the oldest, and
@@ -40,9 +42,9 @@ private:
     // the next column comes. Within a band the runs keep their order, so the pixels are the same.
     void WriteSettled();
 
-    QRgb* pixels_ = nullptr;
-    qsizetype stride_ = 0; // pixels per image row
-    int rows_ = 0;
+    Pixel* pixels_;
+    std::ptrdiff_t stride_; // pixels per row
+    int rows_;
 
     // A ring, as the run to leave is nearly always the oldest: a square's side replaces the
     // same side of the square before.
@@ -65,11 +67,11 @@ inline void RunWriter::Write(const PixelRun& run)
 {
     // In locals: the pixels are unsigned ints, and a store through them could otherwise be
     // taken to change the run's own fields.
-    const QRgb colour = run.colour;
-    const qsizetype stride = stride_;
-    QRgb* row = pixels_ + run.top * stride;
+    const Pixel colour = run.colour;
+    const std::ptrdiff_t stride = stride_;
+    Pixel* row = pixels_ + run.top * stride;
     if (run.left == run.right) {
-        for (QRgb *pixel = row + run.left, *end = pixel + (run.bottom - run.top + 1) * stride; pixel != end;
+        for (Pixel *pixel = row + run.left, *end = pixel + (run.bottom - run.top + 1) * stride; pixel != end;
              pixel += stride)
             *pixel = colour;
         return;

@@ -1,12 +1,10 @@
-#include "toolkit/FigureRecord.h"
-
-#include <QPainter>
+#include "toolkit/picture/FigureRecord.h"
 
 #include <algorithm>
 
 namespace palettra::toolkit {
 
-void FigureRecord::Clear(QRgb background)
+void FigureRecord::Clear(Pixel background)
 {
     strokes_.clear();
     background_ = background;
@@ -27,16 +25,6 @@ void FigureRecord::Add(const Stroke& stroke)
         return;
     }
     strokes_.push_back(stroke);
-}
-
-void FigureRecord::Replay(QPainter& painter, const QSize& size) const
-{
-    // The ground with sharp edges, as the border around it has; the strokes smoothed, as the
-    // curves are what a larger view is for.
-    painter.fillRect(QRect(QPoint(), size), QColor(background_));
-    painter.setRenderHint(QPainter::Antialiasing);
-    for (const Stroke& stroke : strokes_)
-        stroke.Paint(painter);
 }
 
 } // namespace palettra::toolkit
