@@ -1,6 +1,6 @@
 #include "desktop/QtRasteriser.h"
 
-#include "toolkit/QtGeometry.h"
+#include "desktop/QtGeometry.h"
 
 #include <QPainter>
 
@@ -21,13 +21,13 @@ namespace {
         // Round ends, so that the rings of a thick pen merge and a thick dot is round; an arc ends square.
         const Qt::PenCapStyle cap = stroke.Kind() == Stroke::Shape::Arc ? Qt::FlatCap : Qt::RoundCap;
         painter.setPen(QPen(colour, stroke.Width(), Qt::SolidLine, cap, Qt::RoundJoin));
-        const QRectF box = toolkit::ToQRectF(stroke.Box());
+        const QRectF box = ToQRectF(stroke.Box());
         switch (stroke.Kind()) {
         case Stroke::Shape::Fill:
             painter.fillRect(box, colour);
             break;
         case Stroke::Shape::Line:
-            painter.drawLine(toolkit::ToQLineF(stroke.Segment()));
+            painter.drawLine(ToQLineF(stroke.Segment()));
             break;
         case Stroke::Shape::Circle:
             if (box.isEmpty())

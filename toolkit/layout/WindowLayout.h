@@ -97,7 +97,7 @@ struct ControlLayout {
 
     // Picture boxes.
     std::optional<UserScale> scale {};
-    std::string picture {}; // Qt resource path of a stored picture, shown unscaled at the top left
+    std::string picture {}; // a stored picture of layouts/assets/, shown unscaled at the top left
     // No point is ever read from it: it keeps its figure as the calls that drew it, and a larger view
     // draws them again at the screen's resolution instead of enlarging the pixels.
     bool drawnAtScreenResolution = false;
@@ -116,7 +116,7 @@ struct WindowLayout {
     int clientWidth = 12000;
     int clientHeight = 10005;
     LayoutColour backColor = Fixed(0xFFFFFF);
-    std::string icon {}; // Qt resource path; empty for no icon of its own
+    std::string icon {}; // an icon of layouts/assets/; empty for no icon of its own
     std::vector<ControlLayout> controls {}; // in creation order
 };
 
