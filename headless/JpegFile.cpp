@@ -38,7 +38,7 @@ namespace {
         jpeg_start_decompress(&info);
         pixels = toolkit::PixelBuffer({ static_cast<int>(info.output_width), static_cast<int>(info.output_height) });
         while (info.output_scanline < info.output_height) {
-            JSAMPROW rows[] = { reinterpret_cast<JSAMPROW>(pixels.Row(static_cast<int>(info.output_scanline))) };
+            JSAMPROW rows[] = { reinterpret_cast<JSAMPROW>(pixels.Data() + std::ptrdiff_t(info.output_scanline) * pixels.Width()) };
             jpeg_read_scanlines(&info, rows, 1);
         }
         jpeg_finish_decompress(&info);
@@ -53,7 +53,7 @@ std::string AssetPath(const std::string& name) { return std::string(PALETTRA_ASS
 toolkit::PixelBuffer ReadJpeg(const std::string& path)
 {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
-    toolkit::PixelBuffer pixels({ 0, 0 });
+    toolkit::PixelBuffer pixels;
     if (!file || !Decode(file.get(), pixels))
         throw std::runtime_error("cannot read the picture " + path);
     return pixels;
