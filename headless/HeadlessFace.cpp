@@ -36,6 +36,7 @@ namespace {
         {
         }
         void Open() override { }
+        void Hide() override { }
         void ResizeClient(Size) override { }
         void SetFocusOrder(const std::vector<ControlPeer*>&) override { }
         void ReportError(const common::RuntimeError& error) override { face_.errors.push_back(error.Code()); }
