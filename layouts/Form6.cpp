@@ -26,7 +26,7 @@ extern const WindowLayout Form6Layout {
          .width = 2295, .height = 375, .tab = 1, .max = 25, .value = 0,
          .accessibleName = "新しい色の Blue", .description = "新しい色の青 (blue of the new colour)"},
         {.kind = Kind::PictureBox, .name = "Picture1", .left = 2760, .top = 1440,
-         .width = 4260, .height = 7500, .tab = 0, .picture = ":/assets/apparatus.jpg",
+         .width = 4260, .height = 7500, .tab = 0, .picture = "apparatus.jpg",
          .accessibleName = "実験装置の絵 (apparatus picture)", .description = "液体が青で描かれた実験装置 (glassware whose liquid is drawn in blue)"},
         {.kind = Kind::Label, .name = "Label1", .index = 0, .caption = "Red",
          .left = 7680, .top = 3360, .width = 495, .height = 375, .tab = 6, .font = {12}},

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/WindowLayout.h"
+#include "toolkit/layout/WindowLayout.h"
 
 namespace palettra {
 

@@ -15,7 +15,7 @@ extern const WindowLayout MenuLayout {
     .top = 300,
     .clientWidth = 1800,
     .clientHeight = 10005,
-    .icon = ":/assets/menu.ico",
+    .icon = "menu.ico",
     .controls = {
         {.kind = Kind::CommandButton, .name = "Command7", .caption = "合成",
          .left = 0, .top = 7440, .width = 1815, .height = 1215, .tab = 8,

@@ -2,8 +2,9 @@
 
 namespace palettra {
 
-Catalogue::Catalogue()
-    : menu_(*this)
+Catalogue::Catalogue(toolkit::Face& face)
+    : face_(face)
+    , menu_(*this, face)
 {
 }
 

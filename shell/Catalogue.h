@@ -17,7 +17,7 @@ namespace palettra {
 // kept until the program ends.
 class Catalogue {
 public:
-    Catalogue();
+    explicit Catalogue(toolkit::Face& face);
     ~Catalogue();
 
     Menu& StartUp() { return menu_; }
@@ -25,7 +25,7 @@ public:
     template <typename Form> Form& Open(std::unique_ptr<Form>& slot)
     {
         if (!slot)
-            slot = std::make_unique<Form>();
+            slot = std::make_unique<Form>(face_);
         slot->Show();
         return *slot;
     }
@@ -39,6 +39,7 @@ public:
     std::unique_ptr<Form6> form6;
 
 private:
+    toolkit::Face& face_;
     Menu menu_;
 };
 

@@ -3,12 +3,10 @@
 #include "layouts/Layouts.h"
 #include "shell/Catalogue.h"
 
-#include <QCoreApplication>
-
 namespace palettra {
 
-Menu::Menu(Catalogue& catalogue)
-    : Window(MenuLayout)
+Menu::Menu(Catalogue& catalogue, toolkit::Face& face)
+    : Window(MenuLayout, face)
     , catalogue_(catalogue)
 {
 }
@@ -31,7 +29,7 @@ void Menu::Command5_Click() { catalogue_.Open(catalogue_.form4); }
 void Menu::Command6_Click() { catalogue_.Open(catalogue_.form5); }
 void Menu::Command7_Click() { catalogue_.Open(catalogue_.form6); }
 
-// "End" quits at once: the event loop stops and no further events are delivered.
-void Menu::Command2_Click() { QCoreApplication::exit(0); }
+// "End" quits at once: no further events are delivered.
+void Menu::Command2_Click() { EndProgram(); }
 
 } // namespace palettra

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "toolkit/CommandButton.h"
 #include "toolkit/Window.h"
+#include "toolkit/controls/CommandButton.h"
 
 namespace palettra {
 
@@ -10,7 +10,7 @@ class Catalogue;
 // The start-up window: the title and one button per tool window, and "End".
 class Menu : public toolkit::Window {
 public:
-    explicit Menu(Catalogue& catalogue);
+    Menu(Catalogue& catalogue, toolkit::Face& face);
 
 private:
     void BindEvents() override;

@@ -2,8 +2,8 @@
 #include "layouts/Layouts.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Label.h"
-#include "toolkit/Twips.h"
-#include "toolkit/Zoom.h"
+#include "toolkit/layout/Twips.h"
+#include "toolkit/layout/Zoom.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

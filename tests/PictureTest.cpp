@@ -1,14 +1,14 @@
-#include "tests/Enlarged.h"
-#include "toolkit/PictureBox.h"
-#include "toolkit/PictureModel.h"
-#include "toolkit/Window.h"
+#include "common/RuntimeError.h"
+#include "tests/PictureLayout.h"
+#include "toolkit/picture/PictureModel.h"
 
-#include <QImage>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <vector>
 
 using namespace palettra;
 using namespace palettra::toolkit;
@@ -21,32 +21,25 @@ constexpr ColourValue White = 0xFFFFFF;
 constexpr float NaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float Infinity = std::numeric_limits<float>::infinity();
 
-// 104 x 104 pixels outside, 100 x 100 inside.
-ControlLayout BoxLayout(bool drawnAtScreenResolution = false)
-{
-    return { .kind = Kind::PictureBox,
-        .name = "Picture1",
-        .left = 300,
-        .top = 300,
-        .width = 1560,
-        .height = 1560,
-        .tab = 0,
-        .backColor = Fixed(White),
-        .drawnAtScreenResolution = drawnAtScreenResolution };
-}
+constexpr Size BoxPixels { 100, 100 };
 
-int PaintedPixels(const QImage& image)
+// Keeps what it is handed and paints nothing: what reaches the face is the model's business.
+struct StrokeList : Rasteriser {
+    void Paint(PixelBuffer&, const Stroke& stroke) override { strokes.push_back(stroke); }
+    std::vector<Stroke> strokes;
+};
+
+int PaintedPixels(const PixelBuffer& pixels)
 {
-    int painted = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            painted += image.pixel(x, y) != qRgb(255, 255, 255);
-    return painted;
+    const Pixel* const data = pixels.Data();
+    return static_cast<int>(std::count_if(
+        data, data + pixels.Width() * pixels.Height(), [](Pixel pixel) { return pixel != ToPixel(White); }));
 }
 
 TEST(PictureModel, DrawsAndReadsBackWithoutAWindow)
 {
-    PictureModel model(QSize(100, 100), BoxLayout());
+    StrokeList rasteriser;
+    PictureModel model(BoxPixels, BoxLayout(), rasteriser);
     EXPECT_EQ(model.ScaleWidth(), 1500); // twips until a scale is set
     model.Scale(-50, 50, 50, -50);
     model.Line(-50, 10, 50, 10, 0x00FF00);
@@ -55,9 +48,15 @@ TEST(PictureModel, DrawsAndReadsBackWithoutAWindow)
     model.Circle(0, 0, 30, 0x0000FF);
     EXPECT_EQ(model.Point(49.9f, 10), 0x00FF00);
     EXPECT_EQ(model.Point(0, 0), 0x123456);
-    EXPECT_EQ(model.Point(0, -30), 0x0000FF);
     EXPECT_EQ(model.Point(50, 0), -1);
-    EXPECT_EQ(model.Snapshot().size(), QSize(100, 100));
+    ASSERT_EQ(rasteriser.strokes.size(), 1u);
+    const Stroke& circle = rasteriser.strokes.front();
+    EXPECT_EQ(circle.Kind(), Stroke::Shape::Circle);
+    EXPECT_EQ(circle.Box(), (RectF { 20, 20, 60, 60 }));
+    EXPECT_EQ(circle.Width(), 3);
+    EXPECT_EQ(circle.Colour(), 0xFFFF0000u);
+    EXPECT_EQ(model.Snapshot().Width(), 100);
+    EXPECT_EQ(model.Snapshot().Height(), 100);
 }
 
 struct Refusal {
@@ -73,7 +72,8 @@ class RefusedScale : public testing::TestWithParam<Refusal> { };
 // one-pixel line still covers one column, not a block.
 TEST_P(RefusedScale, LeavesTheScaleAsItWas)
 {
-    PictureModel model(QSize(100, 100), BoxLayout());
+    StrokeList rasteriser;
+    PictureModel model(BoxPixels, BoxLayout(), rasteriser);
     model.Scale(-50, 50, 50, -50);
     try {
         GetParam().set(model);
@@ -89,8 +89,10 @@ TEST_P(RefusedScale, LeavesTheScaleAsItWas)
     EXPECT_EQ(PaintedPixels(model.Snapshot()), 100);
 }
 
-INSTANTIATE_TEST_SUITE_P(Extents, RefusedScale,
-    testing::Values(Refusal { "WidthNaN", [](PictureModel& m) { m.SetScaleWidth(NaN); } },
+INSTANTIATE_TEST_SUITE_P(Values, RefusedScale,
+    testing::Values(Refusal { "LeftNaN", [](PictureModel& m) { m.SetScaleLeft(NaN); } },
+        Refusal { "TopInfinite", [](PictureModel& m) { m.SetScaleTop(Infinity); } },
+        Refusal { "WidthNaN", [](PictureModel& m) { m.SetScaleWidth(NaN); } },
         Refusal { "WidthInfinite", [](PictureModel& m) { m.SetScaleWidth(Infinity); } },
         Refusal { "WidthZero", [](PictureModel& m) { m.SetScaleWidth(0); } },
         Refusal { "HeightNaN", [](PictureModel& m) { m.SetScaleHeight(NaN); } },
@@ -114,11 +116,13 @@ TEST_P(NaNLine, DrawsNothing)
 {
     const auto [width, ends] = GetParam();
     for (const bool recorded : { false, true }) {
-        PictureModel model(QSize(100, 100), BoxLayout(recorded));
+        StrokeList rasteriser;
+        PictureModel model(BoxPixels, BoxLayout(recorded), rasteriser);
         model.Scale(-50, 50, 50, -50);
         model.SetDrawWidth(width);
         model.Line(ends.x1, ends.y1, ends.x2, ends.y2, 0);
         EXPECT_EQ(PaintedPixels(model.Snapshot()), 0) << (recorded ? "recorded" : "plain");
+        EXPECT_TRUE(rasteriser.strokes.empty()) << (recorded ? "recorded" : "plain");
     }
 }
 
@@ -130,7 +134,8 @@ INSTANTIATE_TEST_SUITE_P(Ends, NaNLine,
 // A recorded figure keeps one call per shape, and gives up, to the image, only beyond its bound.
 TEST(PictureModel, ARecordedFigureKeepsOneCallPerShape)
 {
-    PictureModel model(QSize(100, 100), BoxLayout(true));
+    StrokeList rasteriser;
+    PictureModel model(BoxPixels, BoxLayout(true), rasteriser);
     model.Scale(-50, 50, 50, -50);
     auto figure = [&](ColourValue colour) {
         model.SetDrawWidth(5);
@@ -155,71 +160,5 @@ TEST(PictureModel, ARecordedFigureKeepsOneCallPerShape)
     EXPECT_TRUE(model.Figure()->Complete());
     EXPECT_EQ(model.Figure()->Size(), 0u);
 }
-
-const WindowLayout ViewLayout { .name = "View", .caption = "View", .controls = { BoxLayout() } };
-
-// Ten-pixel squares in two colours, one model pixel per unit.
-ColourValue Checker(int column, int row) { return (column / 10 + row / 10) % 2 ? 0x2050F0 : 0x30C040; }
-
-class PictureView : public testing::TestWithParam<Enlargement> {
-protected:
-    PictureView()
-    {
-        window.Show();
-        auto& picture = Picture();
-        picture.Scale(0, 0, 100, 100);
-        for (int row = 0; row < 100; ++row)
-            for (int column = 0; column < 100; ++column)
-                picture.PSet(column + 0.5f, row + 0.5f, Checker(column, row));
-        picture.FinishDrawing();
-    }
-    PictureBox& Picture() { return window.Find<PictureBox>("Picture1"); }
-    QImage Shown() { return Enlarged(Picture(), QSize(104, 104), GetParam().zoom, GetParam().pixelRatio); }
-    Window window { ViewLayout };
-};
-
-TEST_P(PictureView, ShowsTheModelScaledAndLeavesItAsItWas)
-{
-    const QImage model = Picture().Snapshot();
-    const QImage shown = Shown();
-    const double scale = GetParam().zoom * GetParam().pixelRatio;
-    ASSERT_EQ(shown.width(), std::lround(104 * GetParam().zoom) * GetParam().pixelRatio);
-    // The middle of every pixel of the model away from a square's edge shows that pixel's colour.
-    for (int row = 0; row < 100; ++row)
-        for (int column = 0; column < 100; ++column)
-            if (column % 10 != 0 && column % 10 != 9 && row % 10 != 0 && row % 10 != 9) {
-                const int x = static_cast<int>((2 + column + 0.5) * scale);
-                const int y = static_cast<int>((2 + row + 0.5) * scale);
-                ASSERT_EQ(shown.pixel(x, y), model.pixel(column, row)) << column << ", " << row;
-            }
-    // The bevels scale with the box, the outer one first.
-    const int middle = shown.height() / 2;
-    EXPECT_EQ(shown.pixelColor(0, middle), QColor(160, 160, 160));
-    EXPECT_EQ(shown.pixelColor(static_cast<int>(1.5 * scale), middle), QColor(105, 105, 105));
-    EXPECT_EQ(shown.pixelColor(shown.width() - 1, middle), QColor(Qt::white));
-    EXPECT_EQ(shown.pixelColor(static_cast<int>(shown.width() - 1.5 * scale), middle), QColor(227, 227, 227));
-    EXPECT_EQ(Picture().Snapshot(), model);
-    EXPECT_EQ(Picture().Point(42.5f, 57.5f), Checker(42, 57));
-}
-
-// Each model pixel a whole block of screen pixels: exactly the model's colour, no blur at the squares' edges.
-TEST_P(PictureView, AtAWholeScaleShowsEachPixelAsABlock)
-{
-    const double scale = GetParam().zoom * GetParam().pixelRatio;
-    if (scale != std::round(scale))
-        GTEST_SKIP() << "smoothed";
-    const QImage model = Picture().Snapshot();
-    const QImage shown = Shown();
-    const int n = static_cast<int>(scale);
-    for (int y = 2 * n; y < 102 * n; ++y)
-        for (int x = 2 * n; x < 102 * n; ++x)
-            ASSERT_EQ(shown.pixel(x, y), model.pixel(x / n - 2, y / n - 2)) << x << ", " << y;
-}
-
-INSTANTIATE_TEST_SUITE_P(Scales, PictureView,
-    testing::Values(Enlargement { 1.5, 1, "Zoom150" }, Enlargement { 2, 1, "Zoom200" },
-        Enlargement { 1, 2, "DisplayScale2" }, Enlargement { 1.5, 2, "Zoom150AtDisplayScale2" },
-        Enlargement { 3, 1, "Zoom300" }),
-    [](const testing::TestParamInfo<Enlargement>& info) { return info.param.name; });
 
 } // namespace

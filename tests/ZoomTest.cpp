@@ -1,4 +1,6 @@
-#include "toolkit/Zoom.h"
+#include "toolkit/layout/Zoom.h"
+
+#include "toolkit/QtGeometry.h"
 #include "shell/Catalogue.h"
 #include "tests/ScrollBarPart.h"
 #include "toolkit/CommandButton.h"
@@ -6,7 +8,7 @@
 #include "toolkit/Label.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
-#include "toolkit/Twips.h"
+#include "toolkit/layout/Twips.h"
 
 #include <QApplication>
 #include <QTest>
@@ -86,7 +88,7 @@ TEST_P(ZoomAtSteps, EveryControlTakesItsPlaceAndFontAtTheStep)
 {
     Window& window = OpenWindow(catalogue, GetParam().window);
     window.ZoomTo(GetParam().step);
-    EXPECT_EQ(window.size(), ClientSize(window.Layout(), GetParam().step));
+    EXPECT_EQ(window.size(), ToQSize(ClientSize(window.Layout(), GetParam().step)));
     EXPECT_EQ(window.geometry().topLeft(), QPoint(Pixels(window.Layout().left), Pixels(window.Layout().top)));
     EXPECT_DOUBLE_EQ(window.ZoomFactor(), GetParam().step);
     ExpectControlsAt(window, GetParam().step, QPoint(0, 0));
@@ -161,7 +163,7 @@ TEST(ZoomKeys, StepThroughTheStepsAndNeverReachTheFocusedControl)
     for (std::size_t i = 0; i < presses.size(); ++i) {
         presses[i].first();
         EXPECT_DOUBLE_EQ(window.ZoomFactor(), presses[i].second) << "press " << i;
-        EXPECT_EQ(window.size(), ClientSize(window.Layout(), presses[i].second)) << "press " << i;
+        EXPECT_EQ(window.size(), ToQSize(ClientSize(window.Layout(), presses[i].second))) << "press " << i;
     }
     EXPECT_EQ(bar.Value(), value);
     EXPECT_EQ(window.focusWidget(), &bar);

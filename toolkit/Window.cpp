@@ -1,127 +1,111 @@
 #include "toolkit/Window.h"
 
-#include "toolkit/Colours.h"
-#include "toolkit/CommandButton.h"
-#include "toolkit/Description.h"
-#include "toolkit/Label.h"
-#include "toolkit/PictureBox.h"
-#include "toolkit/ScrollBar.h"
-#include "toolkit/Twips.h"
-
-#include <QCloseEvent>
-#include <QIcon>
-#include <QMessageBox>
-#include <QPainter>
-#include <QShortcut>
+#include "toolkit/Face.h"
+#include "toolkit/access/Description.h"
+#include "toolkit/access/TabOrder.h"
+#include "toolkit/controls/CommandButton.h"
+#include "toolkit/controls/Label.h"
+#include "toolkit/controls/PictureBox.h"
+#include "toolkit/controls/ScrollBar.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace palettra::toolkit {
 
 namespace {
 
-    void ShowErrorReport(QWidget* window, const common::RuntimeError& error)
-    {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("実行時エラー (Run-time error)"),
-            QStringLiteral("実行時エラー '%1': (Run-time error '%1':)\n\n%2")
-                .arg(error.Code())
-                .arg(QString::fromStdString(error.what())),
-            QMessageBox::Ok, window);
-        box.setWindowModality(Qt::ApplicationModal);
-        box.exec();
-    }
-
-    // Qt puts the program's name in the title bar of a window without a title; an invisible
-    // character keeps an empty title empty.
-    QString Title(const std::string& caption)
-    {
-        return caption.empty() ? QString(QChar(0x200B)) : QString::fromStdString(caption);
-    }
-
     bool IsDecoration(Kind kind) { return kind == Kind::Shape || kind == Kind::Line; }
 
 } // namespace
 
-Window::Window(const WindowLayout& layout)
+Window::Window(const WindowLayout& layout, Face& face)
     : layout_(layout)
-    , report_(ShowErrorReport)
+    , face_(face)
+    , peer_(face.MakePeer(*this))
 {
-    // Every window shares one frame at its stored place; it can grow, for a projector, but never
-    // below the size its layout was drawn for.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-        | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(Title(layout.caption));
-    if (!layout.icon.empty())
-        setWindowIcon(QIcon(QString::fromStdString(layout.icon)));
-    setMinimumSize(ClientSize(layout, 1));
-    RestoreLayoutGeometry();
-    setAttribute(Qt::WA_DeleteOnClose, false);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, ToQColor(Resolve(layout.backColor)));
-    setPalette(palette);
-    setAutoFillBackground(true);
-    InstallZoomKeys();
 }
 
-Window::~Window() = default;
+Window::~Window() { DestroyControls(); }
 
 void Window::Show()
 {
-    if (!isVisible())
-        RestoreLayoutGeometry();
+    // Each time the window opens it is where and as large as its layout says, not as it was left.
+    if (!open_)
+        zoom_ = toolkit::Zoom();
     if (!IsLoaded() && !Load())
         return;
-    show();
-    raise();
-    activateWindow();
+    open_ = true;
+    peer_->Open();
 }
 
-// Each time the window opens it is where and as large as its layout says, not as it was left.
-void Window::RestoreLayoutGeometry()
+void Window::Close()
 {
-    setWindowState(Qt::WindowNoState);
-    setGeometry(QRect(QPoint(Pixels(layout_.left), Pixels(layout_.top)), ClientSize(layout_, 1)));
-    zoom_ = Zoom();
+    open_ = false;
+    DestroyControls();
+    peer_->Hide();
 }
 
-void Window::InstallZoomKeys()
+void Window::ZoomTo(double step) { peer_->ResizeClient(ClientSize(layout_, step)); }
+
+// A new size is only a new zoom: the controls move and the fonts change, and no handler runs.
+bool Window::Resize(Size client)
 {
-    // Window shortcuts are matched before the focused control sees the key, so Ctrl+- never
-    // moves a scroll bar. Shift is part of "+" on most keyboards, and the keypad has its own keys.
-    const auto bind = [this](QList<QKeySequence> keys, auto zoom) {
-        auto* shortcut = new QShortcut(this);
-        shortcut->setKeys(keys);
-        shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, zoom] { ZoomTo(zoom(zoom_.Factor())); });
-    };
-    constexpr Qt::KeyboardModifiers Ctrl = Qt::ControlModifier;
-    constexpr Qt::KeyboardModifiers Shifted = Qt::ControlModifier | Qt::ShiftModifier;
-    constexpr Qt::KeyboardModifiers Keypad = Qt::ControlModifier | Qt::KeypadModifier;
-    bind({ Ctrl | Qt::Key_Equal, Ctrl | Qt::Key_Plus, Shifted | Qt::Key_Equal, Shifted | Qt::Key_Plus,
-             Keypad | Qt::Key_Plus },
-        StepUp);
-    bind({ Ctrl | Qt::Key_Minus, Keypad | Qt::Key_Minus }, StepDown);
-    bind({ Ctrl | Qt::Key_0, Keypad | Qt::Key_0 }, [](double) { return 1.0; });
+    const toolkit::Zoom zoom(layout_, client);
+    if (zoom == zoom_)
+        return false;
+    zoom_ = zoom;
+    for (const auto& control : controls_)
+        Place(*control);
+    return true;
 }
 
-void Window::ZoomTo(double step)
-{
-    if (isMaximized() || isFullScreen())
-        showNormal();
-    resize(ClientSize(layout_, step));
-}
+void Window::Run(const Handler& handler) { RunFor(nullptr, handler); }
 
-void Window::Run(const Handler& handler)
+void Window::Act(const Control& control, const Handler& handler) { RunFor(&control, handler); }
+
+// A press from code inside a bar's change is part of the user's one action, which is told once, when
+// it is over; the handler may have closed the window, and then there is nothing to tell.
+void Window::RunFor(const Control* actor, const Handler& handler)
 {
-    Attempt(handler);
+    ++running_;
+    if (handler)
+        Attempt(handler);
+    --running_;
     FinishDrawing();
-    Describe();
+    if (running_ == 0) {
+        closed_.clear();
+        Narrate(actor);
+    }
 }
 
+void Window::Tell(Control& control, Outcome said, Outcome now) { control.Tell(std::move(said), std::move(now)); }
+
+// A tool that starts to listen while a handler waits on a dialog hears the window when the handler is over.
 void Window::Describe()
 {
-    if (IsLoaded() && AssistiveToolsListen())
-        DescribePictures();
+    if (running_ == 0)
+        Narrate(nullptr);
+}
+
+// The outcomes read the controls, and a fault there is reported like a handler's.
+void Window::Narrate(const Control* actor)
+{
+    if (!IsLoaded() || !face_.AssistiveToolsListen())
+        return;
+    Attempt([this, actor] {
+        DescribeNow();
+        if (actor && actor->Said())
+            if (const std::string said = actor->Said()(); !said.empty())
+                peer_->Announce(said);
+    });
+}
+
+void Window::DescribeNow()
+{
+    for (const auto& control : controls_)
+        if (control->Now())
+            control->Peer().Describe(DescriptionNow(control->Layout().description, control->Now()()));
 }
 
 bool Window::Attempt(const Handler& work)
@@ -130,10 +114,10 @@ bool Window::Attempt(const Handler& work)
         work();
         return true;
     } catch (const common::RuntimeError& error) {
-        report_(this, error);
+        peer_->ReportError(error);
     } catch (const std::exception& error) {
-        // A fault of the program's own; still reported, never thrown through Qt's event loop.
-        report_(this, common::RuntimeError(51, std::string("内部エラー (Internal error): ") + error.what()));
+        // A fault of the program's own; still reported, never thrown through the face's event loop.
+        peer_->ReportError(common::RuntimeError(51, std::string("内部エラー (Internal error): ") + error.what()));
     }
     return false;
 }
@@ -152,55 +136,45 @@ bool Window::Load()
 
 void Window::FinishDrawing()
 {
-    for (const Entry& entry : controls_)
-        if (auto* picture = dynamic_cast<PictureBox*>(entry.widget))
+    for (const auto& control : controls_)
+        if (auto* picture = dynamic_cast<PictureBox*>(control.get()))
             picture->FinishDrawing();
 }
 
 void Window::Build()
 {
-    for (const ControlLayout& control : layout_.controls) {
-        if (IsDecoration(control.kind))
+    for (const ControlLayout& row : layout_.controls) {
+        if (IsDecoration(row.kind))
             continue;
-        QWidget* widget = CreateControl(control);
-        controls_.push_back({ &control, widget });
-        Place(controls_.back());
-        // Without a name of its own a control is named by its current caption, which a label's changes.
-        if (!control.accessibleName.empty())
-            widget->setAccessibleName(QString::fromStdString(control.accessibleName));
-        widget->setAccessibleDescription(QString::fromStdString(control.description));
-        widget->show();
+        controls_.push_back(MakeControl(row));
+        Place(*controls_.back());
     }
-    SetTabOrder();
+    std::vector<ControlPeer*> order;
+    for (Control* control : FocusOrder())
+        order.push_back(&control->Peer());
+    peer_->SetFocusOrder(order);
     BindEvents();
+    BindOutcomes();
 }
 
-void Window::Place(const Entry& entry) const
+void Window::Place(const Control& control) const
 {
-    const ControlLayout& control = *entry.layout;
-    const QRect box = zoom_.Box(control.left, control.top, control.width, control.height);
-    if (auto* label = dynamic_cast<Label*>(entry.widget))
-        label->Place(box, zoom_.Factor());
-    else if (auto* button = dynamic_cast<CommandButton*>(entry.widget))
-        button->Place(box, zoom_.Factor());
-    else if (auto* bar = dynamic_cast<ScrollBar*>(entry.widget))
-        bar->Place(box, zoom_.Factor());
-    else
-        entry.widget->setGeometry(box);
+    const ControlLayout& row = control.Layout();
+    control.Peer().Place(zoom_.Box(row.left, row.top, row.width, row.height), zoom_.Factor());
 }
 
-QWidget* Window::CreateControl(const ControlLayout& control)
+std::unique_ptr<Control> Window::MakeControl(const ControlLayout& control)
 {
     switch (control.kind) {
     case Kind::CommandButton:
-        return new CommandButton(*this, control);
+        return std::make_unique<CommandButton>(*this, control);
     case Kind::Label:
-        return new Label(*this, control);
+        return std::make_unique<Label>(*this, control);
     case Kind::HScrollBar:
     case Kind::VScrollBar:
-        return new ScrollBar(*this, control);
+        return std::make_unique<ScrollBar>(*this, control);
     case Kind::PictureBox:
-        return new PictureBox(*this, control);
+        return std::make_unique<PictureBox>(*this, control);
     case Kind::Shape:
     case Kind::Line:
         break;
@@ -208,86 +182,33 @@ QWidget* Window::CreateControl(const ControlLayout& control)
     throw std::logic_error("not a control: " + control.name);
 }
 
-void Window::SetTabOrder()
+std::vector<Control*> Window::FocusOrder() const
 {
-    std::vector<const Entry*> order;
-    for (const Entry& entry : controls_)
-        if (entry.widget->focusPolicy() & Qt::TabFocus)
-            order.push_back(&entry);
-    std::stable_sort(
-        order.begin(), order.end(), [](const Entry* a, const Entry* b) { return a->layout->tab < b->layout->tab; });
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1]->widget, order[i]->widget);
-    if (!order.empty())
-        order.front()->widget->setFocus(Qt::OtherFocusReason);
+    std::vector<Control*> order;
+    for (const ControlLayout* stop : TabStops(layout_))
+        for (const auto& control : controls_)
+            if (&control->Layout() == stop)
+                order.push_back(control.get());
+    return order;
 }
 
+// A handler may close its own window: the control that ran it, and the face's code that called the
+// control, still go on when the handler returns, so the controls stay until then.
 void Window::DestroyControls()
 {
-    std::vector<Entry> controls;
-    controls.swap(controls_);
-    for (const Entry& entry : controls)
-        delete entry.widget;
+    if (running_ > 0)
+        std::move(controls_.begin(), controls_.end(), std::back_inserter(closed_));
+    controls_.clear();
 }
 
-QWidget* Window::FindWidget(std::string_view name, int index) const
+Control* Window::FindControl(std::string_view name, int index) const
 {
-    for (const Entry& entry : controls_)
-        if (entry.layout->index == index && entry.layout->name == name)
-            return entry.widget;
+    for (const auto& control : controls_)
+        if (control->Layout().index == index && control->Layout().name == name)
+            return control.get();
     return nullptr;
 }
 
-void Window::closeEvent(QCloseEvent* event)
-{
-    event->accept();
-    DestroyControls();
-}
-
-// A new size is only a new zoom: the controls move and the fonts change, and no handler runs.
-void Window::resizeEvent(QResizeEvent*)
-{
-    const Zoom zoom(layout_, size());
-    if (zoom == zoom_)
-        return;
-    zoom_ = zoom;
-    for (const Entry& entry : controls_)
-        Place(entry);
-    update();
-}
-
-void Window::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    // Shapes and lines lie on the window's own surface, beneath the labels; the
-    // layout lists them last, so the first rows are the ones on top.
-    for (auto row = layout_.controls.rbegin(); row != layout_.controls.rend(); ++row)
-        if (IsDecoration(row->kind))
-            PaintDecoration(painter, *row);
-}
-
-void Window::PaintDecoration(QPainter& painter, const ControlLayout& control) const
-{
-    const QColor text = ToQColor(Resolve(WindowTextColour));
-    // Line widths are in pixels of the layout, so they grow with the zoom like everything else.
-    const double zoom = zoom_.Factor();
-    if (control.kind == Kind::Line) {
-        painter.setRenderHint(QPainter::Antialiasing, control.x1 != control.x2 && control.y1 != control.y2);
-        painter.setPen(QPen(text, control.lineWidth * zoom, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(zoom_.Point(control.x1, control.y1), zoom_.Point(control.x2, control.y2));
-        return;
-    }
-    painter.setRenderHint(QPainter::Antialiasing, control.shape == ShapeKind::Circle);
-    painter.setPen(control.border ? QPen(text, zoom) : QPen(Qt::NoPen));
-    painter.setBrush(
-        control.filled ? QBrush(ToQColor(Resolve(control.backColor.value_or(Fixed(0xFFFFFF))))) : QBrush(Qt::NoBrush));
-    const QRect box = zoom_.Box(control.left, control.top, control.width, control.height).adjusted(0, 0, -1, -1);
-    if (control.shape == ShapeKind::Circle) {
-        const int side = std::min(box.width(), box.height());
-        painter.drawEllipse(QRect(box.center().x() - side / 2, box.center().y() - side / 2, side, side));
-    } else {
-        painter.drawRect(box);
-    }
-}
+void Window::EndProgram() { face_.EndProgram(); }
 
 } // namespace palettra::toolkit

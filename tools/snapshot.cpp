@@ -4,10 +4,12 @@
 //
 // Usage: snapshot DIRECTORY
 
+#include "desktop/Application.h"
+#include "desktop/DesktopFace.h"
+#include "desktop/WindowWidget.h"
 #include "shell/Catalogue.h"
-#include "toolkit/Application.h"
-#include "toolkit/CommandButton.h"
-#include "toolkit/ScrollBar.h"
+#include "toolkit/controls/CommandButton.h"
+#include "toolkit/controls/ScrollBar.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,6 +30,8 @@ void Set(const Window& window, const char* bar, common::Int16 value)
 }
 
 void Press(const Window& window, const char* button) { window.Find<toolkit::CommandButton>(button).SetValue(true); }
+
+desktop::WindowWidget& WidgetOf(const Window& window) { return static_cast<desktop::WindowWidget&>(window.Peer()); }
 
 class Studio {
 public:
@@ -116,8 +120,8 @@ private:
     // rather than in a dialogue box that nobody would close.
     template <typename Form> Form& Open(std::unique_ptr<Form>& slot)
     {
-        slot = std::make_unique<Form>();
-        slot->SetErrorReport([this](QWidget* window, const common::RuntimeError& error) {
+        slot = std::make_unique<Form>(face_);
+        WidgetOf(*slot).SetErrorReport([this](QWidget* window, const common::RuntimeError& error) {
             std::cerr << "snapshot: " << window->windowTitle().toStdString() << ": run-time error " << error.Code()
                       << ": " << error.what() << '\n';
             failed_ = true;
@@ -128,13 +132,14 @@ private:
     void Save(Window& window, const char* file)
     {
         const QString path = directory_.filePath(QString::fromUtf8(file));
-        if (!window.grab().save(path, "PNG")) {
+        if (!WidgetOf(window).grab().save(path, "PNG")) {
             std::cerr << "snapshot: cannot write " << path.toStdString() << '\n';
             failed_ = true;
         }
     }
 
-    Catalogue catalogue_;
+    desktop::DesktopFace face_;
+    Catalogue catalogue_ { face_ };
     QDir directory_;
     bool failed_ = false;
 };
@@ -151,7 +156,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    toolkit::ConfigureApplication(application);
+    desktop::ConfigureApplication(application);
 
     const QString directory = QString::fromLocal8Bit(argv[1]);
     if (!QDir().mkpath(directory)) {

@@ -8,15 +8,14 @@ namespace palettra {
 
 using namespace common;
 
-Form1::Form1()
-    : Window(Form1Layout)
+Form1::Form1(toolkit::Face& face)
+    : Window(Form1Layout, face)
 {
 }
 
 void Form1::BindEvents()
 {
     HScroll1().OnChange([this] { HScroll1_Change(); });
-    HScroll1().OnChangeTell([this] { return SharesOutcome(); });
 }
 
 void Form1::Form_Load()

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "toolkit/Description.h"
-#include "toolkit/Label.h"
-#include "toolkit/PictureBox.h"
-#include "toolkit/ScrollBar.h"
+#include "toolkit/controls/Label.h"
+#include "toolkit/controls/PictureBox.h"
+#include "toolkit/controls/ScrollBar.h"
 #include "toolkit/Window.h"
 
 namespace palettra {
@@ -11,17 +10,17 @@ namespace palettra {
 // The percentage colour change: one bar sets the red share, the rest is blue.
 class Form1 : public toolkit::Window {
 public:
-    Form1();
+    explicit Form1(toolkit::Face& face);
 
 private:
     void BindEvents() override;
+    void BindOutcomes() override;
     void Form_Load() override;
 
     void HScroll1_Change();
 
     // Both shares and the mixed colour, as a screen reader says them after a change.
     std::string SharesOutcome() const;
-    void DescribePictures() override;
 
     toolkit::ScrollBar& HScroll1() const { return Find<toolkit::ScrollBar>("HScroll1"); }
     toolkit::PictureBox& Picture1() const { return Find<toolkit::PictureBox>("Picture1"); }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "toolkit/Description.h"
-#include "toolkit/Label.h"
-#include "toolkit/PictureBox.h"
-#include "toolkit/ScrollBar.h"
+#include "toolkit/controls/Label.h"
+#include "toolkit/controls/PictureBox.h"
+#include "toolkit/controls/ScrollBar.h"
 #include "toolkit/Window.h"
 
 namespace palettra {
@@ -11,10 +10,11 @@ namespace palettra {
 // The RGB mixer: three channel bars, the swatch, the decimal triple and the hexadecimal code.
 class Form2 : public toolkit::Window {
 public:
-    Form2();
+    explicit Form2(toolkit::Face& face);
 
 private:
     void BindEvents() override;
+    void BindOutcomes() override;
 
     void HScroll1_Change();
     void HScroll2_Change();
@@ -23,7 +23,6 @@ private:
 
     // The colour, its code and its word, as a screen reader says them after a change.
     std::string MixOutcome() const;
-    void DescribePictures() override;
 
     toolkit::ScrollBar& HScroll1() const { return Find<toolkit::ScrollBar>("HScroll1"); }
     toolkit::ScrollBar& HScroll2() const { return Find<toolkit::ScrollBar>("HScroll2"); }

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "common/ColourValue.h"
-#include "toolkit/CommandButton.h"
-#include "toolkit/Description.h"
-#include "toolkit/PictureBox.h"
-#include "toolkit/ScrollBar.h"
+#include "toolkit/controls/CommandButton.h"
+#include "toolkit/controls/PictureBox.h"
+#include "toolkit/controls/ScrollBar.h"
 #include "toolkit/Window.h"
 
 #include <utility>
@@ -15,7 +14,7 @@ namespace palettra {
 // movable boundary, meeting in a hard edge or in a zone that ramps both into their mid colour.
 class Form3 : public toolkit::Window {
 public:
-    Form3();
+    explicit Form3(toolkit::Face& face);
 
 private:
     // A colour as its three bars give it: ten times each bar, so 0..250 in steps of 10.
@@ -24,6 +23,7 @@ private:
     };
 
     void BindEvents() override;
+    void BindOutcomes() override;
 
     void HScroll1_Change();
     void HScroll2_Change();
@@ -45,7 +45,8 @@ private:
     std::string StripText() const;
     std::string OverlapOutcome() const;
     std::string SetOutcome(toolkit::PictureBox& painted) const;
-    void DescribePictures() override;
+    // A Set button between presses: the colour it paints and the mid colour shown.
+    std::string SetReadyText(const std::string& colour, toolkit::PictureBox& swatch) const;
 
     // Halfway between two bar colours; always whole, as both ends are multiples of 10.
     struct MidColour {

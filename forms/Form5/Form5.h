@@ -1,10 +1,9 @@
 #pragma once
 
 #include "common/Arithmetic.h"
-#include "toolkit/CommandButton.h"
-#include "toolkit/Description.h"
-#include "toolkit/PictureBox.h"
-#include "toolkit/ScrollBar.h"
+#include "toolkit/controls/CommandButton.h"
+#include "toolkit/controls/PictureBox.h"
+#include "toolkit/controls/ScrollBar.h"
 #include "toolkit/Window.h"
 
 namespace palettra {
@@ -12,10 +11,11 @@ namespace palettra {
 // The flask drawing: a round-bottomed flask whose bulb is half full of the chosen colour.
 class Form5 : public toolkit::Window {
 public:
-    Form5();
+    explicit Form5(toolkit::Face& face);
 
 private:
     void BindEvents() override;
+    void BindOutcomes() override;
 
     void Command1_Click();
     void HScroll1_Change();
@@ -29,7 +29,7 @@ private:
 
     // The liquid's colour, as a screen reader says it; after a drawing the flask says it too.
     std::string LiquidText() const;
-    std::string LiquidOutcome();
+    std::string FlaskText() const;
 
     toolkit::ScrollBar& HScroll1() const { return Find<toolkit::ScrollBar>("HScroll1"); }
     toolkit::ScrollBar& HScroll2() const { return Find<toolkit::ScrollBar>("HScroll2"); }

@@ -13,8 +13,8 @@ namespace {
 
 } // namespace
 
-Form6::Form6()
-    : Window(Form6Layout)
+Form6::Form6(toolkit::Face& face)
+    : Window(Form6Layout, face)
 {
 }
 
@@ -22,8 +22,6 @@ void Form6::BindEvents()
 {
     Command1().OnClick([this] { Command1_Click(); });
     Command2().OnClick([this] { Command2_Click(); });
-    Command1().OnClickTell([this] { return ScanText(); });
-    Command2().OnClickTell([this] { return ChangeOutcome(); });
 }
 
 void Form6::Command1_Click()

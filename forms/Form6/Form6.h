@@ -2,10 +2,9 @@
 
 #include "common/ColourValue.h"
 #include "forms/Form6/KeyScan.h"
-#include "toolkit/CommandButton.h"
-#include "toolkit/Description.h"
-#include "toolkit/PictureBox.h"
-#include "toolkit/ScrollBar.h"
+#include "toolkit/controls/CommandButton.h"
+#include "toolkit/controls/PictureBox.h"
+#include "toolkit/controls/ScrollBar.h"
 #include "toolkit/Window.h"
 
 namespace palettra {
@@ -19,21 +18,25 @@ public:
 
     using Cell = KeyScan::Cell;
 
-    Form6();
+    explicit Form6(toolkit::Face& face);
 
     // What the last scan recorded at a sample point; Empty outside its grid and before the first scan.
     Cell KeyMaskAt(int x, int y) const { return LastScan.At(x, y); }
 
 private:
     void BindEvents() override;
+    void BindOutcomes() override;
 
     void Command1_Click();
     void Command2_Click();
 
-    // What a screen reader says after the scan and after a colour change, and what the photo says it shows.
+    // What a screen reader says after the scan, after a colour change and after a bar's change, and
+    // what the photo says it shows; before the first scan the scan and the photo tell nothing.
     std::string ScanText() const;
     std::string ChangeOutcome() const;
-    void DescribePictures() override;
+    std::string NewColourText() const;
+    std::string PhotoText() const;
+    common::ColourValue NewColour() const;
 
     toolkit::CommandButton& Command1() const { return Find<toolkit::CommandButton>("Command1"); }
     toolkit::CommandButton& Command2() const { return Find<toolkit::CommandButton>("Command2"); }

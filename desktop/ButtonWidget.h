@@ -1,0 +1,21 @@
+#pragma once
+
+#include "toolkit/controls/CommandButton.h"
+
+#include <QPushButton>
+
+namespace palettra::desktop {
+
+class ButtonWidget : public QPushButton, public toolkit::ButtonPeer {
+public:
+    ButtonWidget(toolkit::CommandButton& button, QWidget& window);
+
+    // Places the button in its box, its caption in the font at the window's zoom.
+    void Place(const toolkit::Rect& box, double zoom) override;
+    void Describe(const std::string& description) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+} // namespace palettra::desktop

@@ -1,0 +1,65 @@
+#include "desktop/DesktopFace.h"
+
+#include "desktop/Assets.h"
+#include "desktop/ButtonWidget.h"
+#include "desktop/LabelWidget.h"
+#include "desktop/ListeningTools.h"
+#include "desktop/PictureView.h"
+#include "desktop/ScrollBarWidget.h"
+#include "desktop/WindowWidget.h"
+
+#include <QCoreApplication>
+
+namespace palettra::desktop {
+
+using namespace toolkit;
+
+namespace {
+
+    // Every window of this face is shown by a WindowWidget, the parent of its controls' widgets.
+    QWidget& WidgetOf(const Window& window) { return static_cast<WindowWidget&>(window.Peer()); }
+
+    // What the layout says a control is called and is for; a control without a name of its own is
+    // named by its current caption, which a label's changes.
+    template <typename Widget> std::unique_ptr<Widget> Named(std::unique_ptr<Widget> widget, const Control& control)
+    {
+        const ControlLayout& layout = control.Layout();
+        if (!layout.accessibleName.empty())
+            widget->setAccessibleName(QString::fromStdString(layout.accessibleName));
+        widget->setAccessibleDescription(QString::fromStdString(layout.description));
+        widget->show();
+        return widget;
+    }
+
+} // namespace
+
+std::unique_ptr<WindowPeer> DesktopFace::MakePeer(Window& window) { return std::make_unique<WindowWidget>(window); }
+
+std::unique_ptr<ScrollBarPeer> DesktopFace::MakePeer(ScrollBar& bar)
+{
+    return Named(std::make_unique<ScrollBarWidget>(bar, WidgetOf(bar.Owner())), bar);
+}
+
+std::unique_ptr<LabelPeer> DesktopFace::MakePeer(Label& label)
+{
+    return Named(std::make_unique<LabelWidget>(label, WidgetOf(label.Owner())), label);
+}
+
+std::unique_ptr<ButtonPeer> DesktopFace::MakePeer(CommandButton& button)
+{
+    return Named(std::make_unique<ButtonWidget>(button, WidgetOf(button.Owner())), button);
+}
+
+std::unique_ptr<PicturePeer> DesktopFace::MakePeer(PictureBox& picture)
+{
+    return Named(std::make_unique<PictureView>(picture, WidgetOf(picture.Owner())), picture);
+}
+
+PixelBuffer DesktopFace::StoredPicture(const std::string& name) { return DecodePicture(AssetPath(name)); }
+
+bool DesktopFace::AssistiveToolsListen() const { return desktop::AssistiveToolsListen(); }
+
+// "End" quits at once: the event loop stops and no further events are delivered.
+void DesktopFace::EndProgram() { QCoreApplication::exit(0); }
+
+} // namespace palettra::desktop

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "toolkit/controls/Label.h"
+
+#include <QLabel>
+
+namespace palettra::desktop {
+
+class LabelWidget : public QLabel, public toolkit::LabelPeer {
+public:
+    LabelWidget(const toolkit::Label& label, QWidget& window);
+
+    void ShowCaption(const std::string& caption) override;
+    // Places the label in its box, in its font at the window's zoom; the window calls it once the
+    // label exists and again whenever the zoom changes.
+    void Place(const toolkit::Rect& box, double zoom) override;
+    void Describe(const std::string& description) override;
+
+private:
+    void ShowWhole();
+
+    toolkit::LayoutFont font_;
+    QRect layoutGeometry_;
+};
+
+} // namespace palettra::desktop

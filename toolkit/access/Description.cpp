@@ -1,0 +1,10 @@
+#include "toolkit/access/Description.h"
+
+namespace palettra::toolkit {
+
+std::string DescriptionNow(const std::string& purpose, const std::string& now)
+{
+    return now.empty() ? purpose : purpose + "、" + now;
+}
+
+} // namespace palettra::toolkit

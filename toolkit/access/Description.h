@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace palettra::toolkit {
+
+// A control's description: what it is for, then, when there is something to tell, what the window
+// shows now.
+std::string DescriptionNow(const std::string& purpose, const std::string& now);
+
+} // namespace palettra::toolkit

@@ -1,0 +1,22 @@
+#include "toolkit/controls/CommandButton.h"
+
+#include "toolkit/Face.h"
+#include "toolkit/Window.h"
+
+namespace palettra::toolkit {
+
+CommandButton::CommandButton(Window& owner, const ControlLayout& layout)
+    : Control(owner, layout)
+    , peer_(owner.Platform().MakePeer(*this))
+{
+}
+
+void CommandButton::SetValue(bool pressed)
+{
+    if (pressed)
+        Press();
+}
+
+void CommandButton::Press() { owner_.Act(*this, click_); }
+
+} // namespace palettra::toolkit

@@ -1,0 +1,21 @@
+#include "toolkit/controls/Label.h"
+
+#include "toolkit/Face.h"
+#include "toolkit/Window.h"
+
+namespace palettra::toolkit {
+
+Label::Label(Window& owner, const ControlLayout& layout)
+    : Control(owner, layout)
+    , caption_(layout.caption)
+    , peer_(owner.Platform().MakePeer(*this))
+{
+}
+
+void Label::SetCaption(const std::string& caption)
+{
+    caption_ = caption;
+    peer_->ShowCaption(caption_);
+}
+
+} // namespace palettra::toolkit
