@@ -38,8 +38,8 @@ Zoom::Zoom(const WindowLayout& layout, Size client)
         1.0, std::min(client.width / Logical(layout.clientWidth), client.height / Logical(layout.clientHeight))))
 {
     const Size content = ClientSize(layout, factor_);
-    offset_ = toolkit::Point(
-        std::max(0, (client.width - content.width) / 2), std::max(0, (client.height - content.height) / 2));
+    offset_ = toolkit::Point { std::max(0, (client.width - content.width) / 2),
+        std::max(0, (client.height - content.height) / 2) };
 }
 
 int Zoom::Length(int twips) const { return Pixels(twips, factor_); }
