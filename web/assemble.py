@@ -4,7 +4,7 @@ module's bytes inside it, and a policy that lets nothing else in.
 
 Every inline script and style is allowed by its hash alone, so the policy forbids all others, and
 every connection: the page needs nothing but itself.
-Usage: assemble.py OUTPUT FONT MODULE_JS TEMPLATE STYLE SCRIPT...
+Usage: assemble.py OUTPUT FONT ICON MODULE_JS TEMPLATE STYLE SCRIPT...
 """
 import base64
 import hashlib
@@ -31,12 +31,13 @@ def policy(script, style):
         f"script-src {digest(script)} 'wasm-unsafe-eval'",
         f"style-src {digest(style)}",
         "font-src data:",
+        "img-src data:",
         "base-uri 'none'",
         "form-action 'none'",
     ])
 
 
-def main(output, font, module_js, template, style, *scripts):
+def main(output, font, icon, module_js, template, style, *scripts):
     style_text = read(style).replace("@FONT@", "data:font/woff2;base64," + base64_of(font))
     # The page's own files share one scope apart from the loader's, and only the page object leaves it.
     page_scripts = "\n".join(read(script) for script in scripts)
@@ -48,8 +49,9 @@ def main(output, font, module_js, template, style, *scripts):
         "STYLE": style_text,
         "SCRIPT": script_text,
         "MODULE_BYTES": base64_of(Path(module_js).with_suffix(".wasm")),
+        "ICON": "data:image/x-icon;base64," + base64_of(icon),
     }
-    page = re.sub(r"@(POLICY|STYLE|SCRIPT|MODULE_BYTES)@", lambda match: parts[match.group(1)], read(template))
+    page = re.sub(r"@(POLICY|STYLE|SCRIPT|MODULE_BYTES|ICON)@", lambda match: parts[match.group(1)], read(template))
     Path(output).write_text(page, encoding="utf-8")
 
 

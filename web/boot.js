@@ -9,7 +9,8 @@ function moduleBytes() {
 }
 
 createPalettra({ wasmBinary: moduleBytes() }).then((module) => {
-    palettraPage.connect(module);
-    module.start();
+    const program = new module.Program();
+    palettraPage.connect(program);
+    program.start();
     performance.mark('palettra-started');
 });

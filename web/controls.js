@@ -1,18 +1,17 @@
 // The simple controls of a window as DOM elements. Every control shows what the module tells it and
 // reports the user's input through its `events`; none keeps a value the module has not given it.
 
-function placeControl(element, props) {
+// Its box and the size of its text at the window's zoom, both worked out by the module.
+function placeElement(element, box) {
     Object.assign(element.style, {
-        left: `${props.left}px`,
-        top: `${props.top}px`,
-        width: `${props.width}px`,
-        height: `${props.height}px`,
+        left: `${box.left}px`,
+        top: `${box.top}px`,
+        width: `${box.width}px`,
+        height: `${box.height}px`,
     });
-}
-
-function setLabelFont(element, font) {
-    element.style.fontSize = `${font.pixels}px`;
-    element.style.fontWeight = font.bold ? 'bold' : 'normal';
+    element.style.setProperty('--zoom', box.zoom);
+    if (box.fontPixels)
+        element.style.fontSize = `${box.fontPixels}px`;
 }
 
 // A hidden text the control points at: every screen reader reads it, unlike the newer aria-description.
@@ -33,13 +32,12 @@ function createButton(props, events) {
     button.type = 'button';
     button.className = 'button';
     button.textContent = props.caption;
-    setLabelFont(button, props.font);
     if (props.background) {
         button.classList.add('graphical');
         button.style.setProperty('--back', props.background);
     }
     button.addEventListener('click', () => events.pressed());
-    return { element: button, setCaption: (caption) => (button.textContent = caption) };
+    return { element: button, place: (box) => placeElement(button, box) };
 }
 
 function createLabel(props) {
@@ -47,24 +45,30 @@ function createLabel(props) {
     label.className = props.alignRight ? 'label right' : 'label';
     const text = label.appendChild(document.createElement('span'));
     text.textContent = props.caption;
-    setLabelFont(label, props.font);
+    label.style.fontWeight = props.bold ? 'bold' : 'normal';
     label.style.color = props.foreground;
-    label.style.background = props.background || 'transparent';
-    return { element: label, setCaption: (caption) => (text.textContent = caption) };
+    return {
+        element: label,
+        place: (box) => placeElement(label, box),
+        setCaption: (caption) => (text.textContent = caption),
+    };
 }
 
 // Shapes and lines lie on the window's own surface, beneath every control, in the layout's pixels.
+// Lines along an axis and rectangles keep to whole pixels, as the desktop draws them.
 function createDecoration(props, surface) {
     const half = props.lineWidth / 2;
     const [tag, attributes] = {
         line: ['line', { x1: props.x1, y1: props.y1, x2: props.x2, y2: props.y2, 'stroke-linecap': 'round' }],
         rectangle: ['rect', { x: props.left + half, y: props.top + half,
-            width: props.width - props.lineWidth, height: props.height - props.lineWidth }],
-        ellipse: ['ellipse', { cx: props.left + props.width / 2, cy: props.top + props.height / 2,
-            rx: (props.width - props.lineWidth) / 2, ry: (props.height - props.lineWidth) / 2 }],
+            width: props.width - 1, height: props.height - 1 }],
+        circle: ['circle', { cx: props.left + props.width / 2, cy: props.top + props.height / 2,
+            r: (Math.min(props.width, props.height) - 1) / 2 }],
     }[props.kind];
     const shape = document.createElementNS('http://www.w3.org/2000/svg', tag);
     Object.assign(attributes, { fill: props.fill || 'none', stroke: props.stroke || 'none', 'stroke-width': props.lineWidth });
+    if (props.kind === 'rectangle' || (props.kind === 'line' && (props.x1 === props.x2 || props.y1 === props.y2)))
+        attributes['shape-rendering'] = 'crispEdges';
     for (const [name, value] of Object.entries(attributes))
         shape.setAttribute(name, value);
     surface.appendChild(shape);

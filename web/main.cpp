@@ -1,30 +1,16 @@
-#include "common/Arithmetic.h"
-#include "common/ColourText.h"
-#include "common/RuntimeError.h"
+#include "web/Program.h"
 
 #include <emscripten/bind.h>
-#include <emscripten/val.h>
 
-#include <string>
-
-namespace {
-
-using namespace palettra::common;
-
-// Until the core's windows are built here, the module shows that the chain holds end to end: common/
-// in WebAssembly, its run-time error thrown and caught inside the module and reported by the page,
-// and a colour word in both languages reaching the page's announcements.
-void Start()
+// The page makes one program and tells it what the user does (see page.js).
+EMSCRIPTEN_BINDINGS(palettra)
 {
-    const emscripten::val page = emscripten::val::global("palettraPage");
-    try {
-        Mul16(300, 300); // beyond 16 bits, as a mixer's product can be
-    } catch (const RuntimeError& error) {
-        page.call<void>("reportError", error.Code(), std::string(error.what()));
-    }
-    page.call<void>("announce", ColourText(RGB(255, 128, 0)));
+    using palettra::web::Program;
+    emscripten::class_<Program>("Program")
+        .constructor<>()
+        .function("start", &Program::Start)
+        .function("barCommitted", &Program::BarCommitted)
+        .function("buttonPressed", &Program::ButtonPressed)
+        .function("windowClosed", &Program::WindowClosed)
+        .function("zoomRequested", &Program::ZoomRequested);
 }
-
-} // namespace
-
-EMSCRIPTEN_BINDINGS(palettra) { emscripten::function("start", &Start); }

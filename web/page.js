@@ -3,66 +3,63 @@
  * and reports what the user does. The module owns every window, control, value and rule; nothing
  * here decides what a window shows.
  *
- * The module calls, on `palettraPage` (ids are the module's own; places and sizes are CSS pixels of
- * the layout at 100 %, twips / 15; colours are CSS colours such as "#ff8000"; a font is
- * {pixels, bold}):
+ * The module calls, on `palettraPage` (ids are the module's own; places and sizes are CSS pixels;
+ * colours are CSS colours such as "#ff8000"):
  *
- *   createWindow(windowId, {caption, accessibleName, left, top, width, height, background, help})
+ *   createWindow(windowId, {caption, accessibleName, left, top, width, height, background, help, decorations})
  *       A window, hidden until shown: its title bar at (left, top), its client area width × height
- *       below it; `help` is the text F1 shows.
- *   showWindow(windowId)          shows it, or brings it to the front, with the focus inside it
- *   setZoom(windowId, factor)     lays its client area out again at factor × its layout
+ *       below it, at 100 %; `help` is the text F1 shows. Decorations lie on the window's surface,
+ *       beneath the controls, in the layout's pixels, the first drawn first:
+ *         {kind: "line", x1, y1, x2, y2, lineWidth, stroke}
+ *         {kind: "rectangle" or "circle", left, top, width, height, lineWidth (0 for none), stroke, fill}
+ *   showWindow(windowId)          shows it, at its place and size at 100 % when it was hidden, or
+ *                                 brings it to the front; the focus goes inside it
+ *   hideWindow(windowId)
+ *   setClientSize(windowId, width, height, factor)   the client area at a zoom factor
+ *   setFocusOrder(windowId, [controlId, ...])        the order Tab takes; the first gets the focus
  *   destroyWindow(windowId)
  *   createControl(windowId, controlId, props)
- *       props: kind, left, top, width, height, tab (place in the focus order), name and description
- *       (for assistive tools), and for each kind:
- *         "button"                 caption, font, background (only for a button that shows its colour)
- *         "label"                  caption, font, foreground, background (none: the window's), alignRight
- *         "hbar", "vbar"           min, max, value, valueText, smallChange, largeChange
- *         "picture"                smooth (a photo enlarged smoothly; otherwise pixel by pixel)
- *         "rectangle", "ellipse", "line"
- *                                  decorations on the window's surface, beneath the controls:
- *                                  stroke, fill, lineWidth (0 for none), and x1, y1, x2, y2 for a line
+ *       props: kind, tab (its place in the layout's order, which is also the reading order), name
+ *       (only when it has one besides what it shows) and description, and for each kind:
+ *         "button"          caption, background (only for a button that shows its colour)
+ *         "label"           caption, bold, foreground, alignRight
+ *         "hbar", "vbar"    min, max, value, valueText, smallChange, largeChange
+ *         "picture"         width, height (its size at 100 %), photo (a photo is always smoothed)
+ *   placeControl(windowId, controlId, {left, top, width, height, zoom, fontPixels})
+ *   destroyControl(windowId, controlId)
  *   setCaption(windowId, controlId, text)
  *   setBarValue(windowId, controlId, value, valueText)
  *   setDescription(windowId, controlId, text)
- *   showPixels(windowId, controlId, width, height, rgba)
+ *   showPixels(windowId, controlId, width, height, rgba, figure)
  *       The picture's model: width × height pixels, four bytes each (red, green, blue, alpha), row by
- *       row; copied at once, so a view of the module's memory will do.
- *   replayStrokes(windowId, controlId, width, height, strokes)
- *       The same picture as the drawing calls that made it, in its model's pixels, painted again at
- *       the screen's resolution. A stroke is one of
- *         {kind: "fill", x, y, width, height, colour}
- *         {kind: "line", x1, y1, x2, y2, pen, colour}
- *         {kind: "circle", x, y, radius, pen, colour}          a radius of 0 is a dot of the pen
- *         {kind: "arc", x, y, width, height, start, sweep, pen, colour}
- *       with pens in model pixels (0 for one screen pixel) and angles in sixteenths of a degree,
- *       counter-clockwise on screen.
+ *       row; copied at once, so a view of the module's memory will do. `figure`, when not null, is the
+ *       same picture as the drawing calls that made it, which the page paints again at the screen's
+ *       resolution whenever a model pixel is not one device pixel; see picture.js.
  *   announce(text)                what screen readers say after an action; shown nowhere
  *   reportError(code, message)    the run-time error report; the page goes on after OK
  *   ended()                       every window gone: the page that says so, with a button to start again
  *
- * and, once `connect(module)` has been called, calls back into the module (synchronously; the module
- * answers through the calls above, the bars' values included):
+ * and, once `connect(program)` has been called, calls back into the program (synchronously; the
+ * module answers through the calls above, the bars' values included):
  *
- *   barCommitted(windowId, controlId, value)  arrows, track and keys at once; a dragged thumb when let go
- *   buttonPressed(windowId, controlId)        click, touch, Space or Enter
- *   windowClosed(windowId)                    the close box
- *   zoomRequested(windowId, step)             Ctrl+= or Ctrl++ (1), Ctrl+- (-1), Ctrl+0 (0)
- *   restart()                                 the button of the ended page
+ *   barCommitted(controlId, value)   arrows, track and keys at once; a dragged thumb when let go
+ *   buttonPressed(controlId)         click, touch, Space or Enter
+ *   windowClosed(windowId)           the close box
+ *   zoomRequested(windowId, step)    Ctrl+= or Ctrl++ (1), Ctrl+- (-1), Ctrl+0 (0)
+ *   start()                          the button of the ended page
  *
- * The page's script files are joined into one scope when the page is built; this one comes last but
- * the loader's.
+ * A call about a window or control that is no longer there does nothing. The page's script files
+ * are joined into one scope when the page is built; this one comes last but the loader's.
  */
 
 const desktop = document.getElementById('desktop');
 const endedPage = document.getElementById('ended');
 const windows = new Map();
-let module = {};
+let program = {};
 let frontLayer = 0;
 
 function report(callback, ...args) {
-    module[callback]?.(...args);
+    program[callback]?.(...args);
 }
 
 function frameOf(element) {
@@ -71,7 +68,7 @@ function frameOf(element) {
 }
 
 function frontFrame() {
-    return [...windows.values()].find((frame) => frame.element.classList.contains('front'));
+    return [...windows.values()].find((frame) => frame.element.classList.contains('front') && !frame.element.hidden);
 }
 
 function raise(frame) {
@@ -107,9 +104,7 @@ function createWindow(windowId, props) {
     element.className = 'window';
     element.hidden = true;
     element.setAttribute('role', 'dialog');
-    element.setAttribute('aria-label', props.accessibleName || props.caption);
-    element.style.left = `${props.left}px`;
-    element.style.top = `${props.top}px`;
+    element.setAttribute('aria-label', props.accessibleName);
 
     const titleBar = element.appendChild(document.createElement('div'));
     titleBar.className = 'title-bar';
@@ -126,35 +121,69 @@ function createWindow(windowId, props) {
 
     const client = element.appendChild(document.createElement('div'));
     client.className = 'client';
-    client.style.width = `${props.width}px`;
-    client.style.height = `${props.height}px`;
     client.style.background = props.background;
     const surface = client.appendChild(document.createElementNS('http://www.w3.org/2000/svg', 'svg'));
     surface.classList.add('decorations');
     surface.setAttribute('aria-hidden', 'true');
+    surface.setAttribute('viewBox', `0 0 ${props.width} ${props.height}`);
+    for (const decoration of props.decorations)
+        createDecoration(decoration, surface);
 
-    const frame = { id: windowId, element, client, surface, help: props.help, controls: new Map() };
+    const frame = { id: windowId, props, element, client, help: props.help, controls: new Map(), focusOrder: [] };
     element.addEventListener('pointerdown', () => raise(frame), { capture: true });
     element.addEventListener('focusin', () => raise(frame));
     windows.set(windowId, frame);
     desktop.appendChild(element);
 }
 
-function showWindow(windowId) {
+function setClientSize(windowId, width, height) {
     const frame = windows.get(windowId);
-    frame.element.hidden = false;
-    raise(frame);
-    if (!frame.element.contains(document.activeElement))
-        frame.client.querySelector('[tabindex="0"], button')?.focus();
+    if (!frame)
+        return;
+    frame.client.style.width = `${width}px`;
+    frame.client.style.height = `${height}px`;
 }
 
-function setZoom(windowId, factor) {
-    windows.get(windowId).client.style.zoom = factor;
+function showWindow(windowId) {
+    const frame = windows.get(windowId);
+    if (!frame)
+        return;
+    // Each time the window opens it is where and as large as its layout says, not as it was left.
+    if (frame.element.hidden) {
+        frame.element.style.left = `${frame.props.left}px`;
+        frame.element.style.top = `${frame.props.top}px`;
+        setClientSize(windowId, frame.props.width, frame.props.height);
+        frame.element.hidden = false;
+    }
+    raise(frame);
+    if (!frame.element.contains(document.activeElement))
+        frame.controls.get(frame.focusOrder[0])?.element.focus();
+}
+
+function hideWindow(windowId) {
+    const frame = windows.get(windowId);
+    if (!frame)
+        return;
+    frame.element.hidden = true;
+    frame.element.classList.remove('front');
+    // The focus goes on to the window that is now in front, as a desktop's does.
+    const next = [...windows.values()]
+        .filter((other) => !other.element.hidden)
+        .sort((a, b) => (Number(a.element.style.zIndex) || 0) - (Number(b.element.style.zIndex) || 0))
+        .pop();
+    if (next)
+        showWindow(next.id);
 }
 
 function destroyWindow(windowId) {
-    windows.get(windowId).element.remove();
+    windows.get(windowId)?.element.remove();
     windows.delete(windowId);
+}
+
+function setFocusOrder(windowId, order) {
+    const frame = windows.get(windowId);
+    if (frame)
+        frame.focusOrder = order;
 }
 
 const controlFactories = {
@@ -165,7 +194,8 @@ const controlFactories = {
     picture: createPicture,
 };
 
-// Controls stand in the document in their focus order, which is also the order a screen reader reads.
+// Controls stand in the document in the layout's tab order, which is the order Tab takes and a
+// screen reader reads.
 function insertInTabOrder(client, element, tab) {
     element.tab = tab;
     const next = [...client.children].find((child) => child.tab > tab);
@@ -174,24 +204,35 @@ function insertInTabOrder(client, element, tab) {
 
 function createControl(windowId, controlId, props) {
     const frame = windows.get(windowId);
-    if (!controlFactories[props.kind]) {
-        createDecoration(props, frame.surface);
+    if (!frame)
         return;
-    }
     const control = controlFactories[props.kind](props, {
-        pressed: () => report('buttonPressed', windowId, controlId),
-        committed: (value) => report('barCommitted', windowId, controlId, value),
+        pressed: () => report('buttonPressed', controlId),
+        committed: (value) => report('barCommitted', controlId, value),
     });
-    placeControl(control.element, props);
     insertInTabOrder(frame.client, control.element, props.tab);
     if (props.name)
         control.element.setAttribute('aria-label', props.name);
-    if (props.description)
-        describeControl(control.element, props.description);
+    describeControl(control.element, props.description);
     frame.controls.set(controlId, control);
 }
 
-const controlOf = (windowId, controlId) => windows.get(windowId).controls.get(controlId);
+function destroyControl(windowId, controlId) {
+    const control = windows.get(windowId)?.controls.get(controlId);
+    if (!control)
+        return;
+    control.element.description?.remove();
+    control.element.remove();
+    control.destroyed?.();
+    windows.get(windowId).controls.delete(controlId);
+}
+
+// Only what is there is told anything.
+const onControl = (action) => (windowId, controlId, ...args) => {
+    const control = windows.get(windowId)?.controls.get(controlId);
+    if (control)
+        action(control, ...args);
+};
 
 // The message box of the page, for the error report and the keyboard help; one at a time, in turn.
 const messageBox = document.getElementById('message');
@@ -231,6 +272,9 @@ function announce(text) {
 function ended() {
     for (const windowId of [...windows.keys()])
         destroyWindow(windowId);
+    if (messageBox.open)
+        messageBox.close();
+    waitingMessages.length = 0;
     desktop.hidden = true;
     endedPage.hidden = false;
     document.getElementById('restart').focus();
@@ -239,7 +283,7 @@ function ended() {
 document.getElementById('restart').addEventListener('click', () => {
     endedPage.hidden = true;
     desktop.hidden = false;
-    report('restart');
+    report('start');
 });
 
 // F1 and the zoom keys belong to the window with the focus, whichever control has it; they are taken
@@ -264,18 +308,19 @@ document.addEventListener(
 globalThis.palettraPage = {
     createWindow,
     showWindow,
-    setZoom,
+    hideWindow,
+    setClientSize,
+    setFocusOrder,
     destroyWindow,
     createControl,
-    setCaption: (windowId, controlId, text) => controlOf(windowId, controlId).setCaption(text),
-    setBarValue: (windowId, controlId, value, valueText) => controlOf(windowId, controlId).setValue(value, valueText),
-    setDescription: (windowId, controlId, text) => describeControl(controlOf(windowId, controlId).element, text),
-    showPixels: (windowId, controlId, width, height, rgba) =>
-        controlOf(windowId, controlId).showPixels(width, height, rgba),
-    replayStrokes: (windowId, controlId, width, height, strokes) =>
-        controlOf(windowId, controlId).replayStrokes(width, height, strokes),
+    placeControl: onControl((control, box) => control.place(box)),
+    destroyControl,
+    setCaption: onControl((control, text) => control.setCaption(text)),
+    setBarValue: onControl((control, value, valueText) => control.setValue(value, valueText)),
+    setDescription: onControl((control, text) => describeControl(control.element, text)),
+    showPixels: onControl((control, ...picture) => control.showPixels(...picture)),
     announce,
     reportError,
     ended,
-    connect: (connected) => (module = connected),
+    connect: (connected) => (program = connected),
 };

@@ -1,6 +1,7 @@
 // A picture box: a canvas at the device's resolution, inside the desktop's two-pixel sunken border.
-// It shows the module's picture either as pixels (enlarged smoothly for a photo, pixel by pixel
-// otherwise) or as the drawing calls that made it, painted again at full resolution.
+// Where a model pixel is one device pixel it shows the model's pixels exactly; larger, it enlarges
+// them (smoothly for a photo, or where the enlargement is not whole; in blocks otherwise), or, for a
+// figure the module keeps as its drawing calls, paints those calls again at the full resolution.
 
 // One observer for every picture: a browser zoom, a window zoom or a denser screen all end here.
 const pictureResizes = new ResizeObserver((entries) => {
@@ -19,33 +20,39 @@ const borderBands = [
 ];
 const borderWidth = borderBands.length;
 
-function paintStroke(context, stroke, onePixel) {
-    context.strokeStyle = context.fillStyle = stroke.colour;
-    context.lineWidth = stroke.pen || onePixel;
-    context.lineCap = stroke.kind === 'arc' ? 'butt' : 'round';
+const hex = (colour) => `#${colour.toString(16).padStart(6, '0')}`;
+
+// One drawing call of a figure, nine numbers from `at` (see WebPicture.cpp): what it is, x, y, width
+// and height (or the line's other end), an arc's start and sweep in sixteenths of a degree
+// counter-clockwise on screen, the pen in model pixels and the colour.
+function paintCall(context, figure, at) {
+    const [call, x, y, width, height, start, sweep, pen, colour] = figure.subarray(at, at + 9);
+    context.strokeStyle = context.fillStyle = hex(colour);
+    context.lineWidth = pen || 1;
+    context.lineCap = call === 3 ? 'butt' : 'round';
     context.lineJoin = 'round';
     context.beginPath();
-    switch (stroke.kind) {
-    case 'fill':
-        context.fillRect(stroke.x, stroke.y, stroke.width, stroke.height);
+    switch (call) {
+    case 0:
+        context.fillRect(x, y, width, height);
         return;
-    case 'line':
-        context.moveTo(stroke.x1, stroke.y1);
-        context.lineTo(stroke.x2, stroke.y2);
+    case 1:
+        context.moveTo(x, y);
+        context.lineTo(width, height);
         break;
-    case 'circle':
-        if (stroke.radius === 0) {
-            context.arc(stroke.x, stroke.y, context.lineWidth / 2, 0, 2 * Math.PI);
+    case 2:
+        if (!(width > 0)) {
+            context.arc(x, y, context.lineWidth / 2, 0, 2 * Math.PI); // a dot of the pen
             context.fill();
             return;
         }
-        context.arc(stroke.x, stroke.y, stroke.radius, 0, 2 * Math.PI);
+        context.ellipse(x + width / 2, y + height / 2, width / 2, height / 2, 0, 0, 2 * Math.PI);
         break;
-    case 'arc': {
-        // Sixteenths of a degree, counter-clockwise on screen: the canvas turns the other way.
+    case 3: {
+        // The canvas turns the other way.
         const radians = (sixteenths) => (-sixteenths * Math.PI) / (180 * 16);
-        context.ellipse(stroke.x + stroke.width / 2, stroke.y + stroke.height / 2, stroke.width / 2,
-            stroke.height / 2, 0, radians(stroke.start), radians(stroke.start + stroke.sweep), stroke.sweep > 0);
+        context.ellipse(x + width / 2, y + height / 2, width / 2, height / 2, 0, radians(start),
+            radians(start + sweep), sweep > 0);
         break;
     }
     }
@@ -59,7 +66,7 @@ function createPicture(props) {
     canvas.setAttribute('role', 'img');
     const context = canvas.getContext('2d');
     let pixels = null; // a canvas of the model's size
-    let figure = null; // the model's size and the drawing calls of its last figure
+    let figure = null; // the drawing calls of the model, when the module keeps them
 
     // Each band of the border is one layout pixel, rounded to whole device pixels on every side.
     function paintBorder(scaleX, scaleY) {
@@ -80,30 +87,38 @@ function createPicture(props) {
         }
     }
 
+    // Blocks keep the gradient's one-pixel rings and the strip's rows sharp where each model pixel
+    // becomes a whole number of device pixels (give or take the one that rounding the size takes off);
+    // elsewhere blocks would alternate in size, and a photo's pixels are no pattern to keep.
+    function smooth(scaleX, scaleY) {
+        const whole = (scale, count) => Math.abs(scale - Math.round(scale)) * count < 1;
+        return props.photo || !whole(scaleX, pixels.width) || !whole(scaleY, pixels.height);
+    }
+
     function paint() {
         const scaleX = canvas.width / props.width;
         const scaleY = canvas.height / props.height;
         context.setTransform(1, 0, 0, 1, 0, 0);
-        paintBorder(scaleX, scaleY);
         const left = Math.round(borderWidth * scaleX);
         const top = Math.round(borderWidth * scaleY);
         const width = canvas.width - 2 * left;
         const height = canvas.height - 2 * top;
-        if (pixels) {
-            context.imageSmoothingEnabled = props.smooth;
-            context.imageSmoothingQuality = 'high';
-            context.drawImage(pixels, left, top, width, height);
-        } else if (figure) {
+        if (figure && (scaleX !== 1 || scaleY !== 1)) {
             context.save();
             context.beginPath();
             context.rect(left, top, width, height);
             context.clip();
             context.translate(left, top);
-            context.scale(width / figure.width, height / figure.height);
-            for (const stroke of figure.strokes)
-                paintStroke(context, stroke, figure.width / width);
+            context.scale(width / pixels.width, height / pixels.height);
+            for (let at = 0; at < figure.length; at += 9)
+                paintCall(context, figure, at);
             context.restore();
+        } else if (pixels) {
+            context.imageSmoothingEnabled = smooth(scaleX, scaleY);
+            context.imageSmoothingQuality = 'high';
+            context.drawImage(pixels, left, top, width, height);
         }
+        paintBorder(scaleX, scaleY);
     }
 
     function resize(deviceWidth, deviceHeight) {
@@ -114,30 +129,27 @@ function createPicture(props) {
         paint();
     }
 
-    function showPixels(width, height, rgba) {
+    function showPixels(width, height, rgba, calls) {
         pixels ??= document.createElement('canvas');
         pixels.width = width;
         pixels.height = height;
-        // A copy: the module's memory can move when it grows.
+        // Copies: the module's memory is reused, and can move when it grows.
         pixels.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(rgba), width, height), 0, 0);
-        figure = null;
+        figure = calls && new Float64Array(calls);
         paint();
     }
 
-    function replayStrokes(width, height, strokes) {
-        figure = { width, height, strokes };
-        pixels = null;
-        paint();
+    function place(box) {
+        placeElement(canvas, box);
+        // The observer reports the exact device pixels once the page is laid out.
+        resize(Math.round(box.width * devicePixelRatio), Math.round(box.height * devicePixelRatio));
     }
 
     canvas.picture = { resize };
-    canvas.width = props.width;
-    canvas.height = props.height;
-    paint();
     try {
         pictureResizes.observe(canvas, { box: 'device-pixel-content-box' });
     } catch {
         pictureResizes.observe(canvas); // Safari: device pixels from the box's size
     }
-    return { element: canvas, showPixels, replayStrokes };
+    return { element: canvas, showPixels, place, destroyed: () => pictureResizes.unobserve(canvas) };
 }

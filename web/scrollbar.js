@@ -140,5 +140,5 @@ function createScrollBar(props, events) {
         }
     });
 
-    return { element: bar, setValue };
+    return { element: bar, setValue, place: (box) => placeElement(bar, box) };
 }

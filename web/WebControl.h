@@ -1,0 +1,65 @@
+#pragma once
+
+#include "toolkit/Window.h"
+#include "toolkit/controls/Control.h"
+#include "toolkit/layout/Geometry.h"
+#include "web/Page.h"
+#include "web/PageObject.h"
+#include "web/WebFace.h"
+
+#include <string>
+
+namespace palettra::web {
+
+// The page's id of the window a control belongs to: every window of this face is a page object.
+inline int WindowIdOf(const toolkit::Control& control)
+{
+    return dynamic_cast<const PageObject&>(control.Owner().Peer()).Id();
+}
+
+// What every control of the page has: an element made from its kind's properties, a box at the
+// window's zoom, and what assistive tools are told about it.
+template <typename Peer> class WebControl : public Peer, public PageObject {
+public:
+    WebControl(WebFace& face, const toolkit::Control& control, Props props)
+        : PageObject(face)
+        , window_(WindowIdOf(control))
+    {
+        const toolkit::ControlLayout& layout = control.Layout();
+        // A control without a name of its own is named by what it shows, as the page's elements are.
+        if (!layout.accessibleName.empty())
+            props.Set("name", layout.accessibleName);
+        props.Set("tab", layout.tab).Set("description", layout.description);
+        Call("createControl", props.Object());
+    }
+    ~WebControl() override { Call("destroyControl"); }
+
+    void Place(const toolkit::Rect& box, double zoom) override
+    {
+        Call("placeControl",
+            Props()
+                .Set("left", box.left)
+                .Set("top", box.top)
+                .Set("width", box.width)
+                .Set("height", box.height)
+                .Set("zoom", zoom)
+                .Set("fontPixels", FontPixels(zoom))
+                .Object());
+    }
+    void Describe(const std::string& description) override { Call("setDescription", description); }
+
+protected:
+    // The pixel size of its text at a zoom; 0 for a control without text.
+    virtual int FontPixels(double) const { return 0; }
+
+    // Calls the page about this control: the window's id and its own come first.
+    template <typename... Arguments> void Call(const char* function, Arguments&&... arguments)
+    {
+        face_.ThePage().Call(function, window_, Id(), std::forward<Arguments>(arguments)...);
+    }
+
+private:
+    int window_;
+};
+
+} // namespace palettra::web
