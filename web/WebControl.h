@@ -29,7 +29,10 @@ public:
         // A control without a name of its own is named by what it shows, as the page's elements are.
         if (!layout.accessibleName.empty())
             props.Set("name", layout.accessibleName);
-        props.Set("tab", layout.tab).Set("description", layout.description);
+        props.Set("control", layout.name)
+            .Set("index", layout.index)
+            .Set("tab", layout.tab)
+            .Set("description", layout.description);
         Call("createControl", props.Object());
     }
     ~WebControl() override { Call("destroyControl"); }

@@ -18,6 +18,7 @@ namespace {
         const Size client = ClientSize(layout, 1);
         return std::move(
             Props()
+                .Set("name", layout.name)
                 .Set("caption", layout.caption)
                 .Set("accessibleName", layout.accessibleName.empty() ? layout.caption : layout.accessibleName)
                 .Set("left", Pixels(layout.left))
@@ -82,11 +83,12 @@ void WebWindow::SetFocusOrder(const std::vector<ControlPeer*>& order)
     Call("setFocusOrder", ids);
 }
 
+// The page has one report and one live region for all its windows.
 void WebWindow::ReportError(const common::RuntimeError& error)
 {
-    Call("reportError", error.Code(), std::string(error.what()));
+    face_.ThePage().Call("reportError", error.Code(), std::string(error.what()));
 }
 
-void WebWindow::Announce(const std::string& text) { Call("announce", text); }
+void WebWindow::Announce(const std::string& text) { face_.ThePage().Call("announce", text); }
 
 } // namespace palettra::web

@@ -6,10 +6,10 @@
  * The module calls, on `palettraPage` (ids are the module's own; places and sizes are CSS pixels;
  * colours are CSS colours such as "#ff8000"):
  *
- *   createWindow(windowId, {caption, accessibleName, left, top, width, height, background, help, decorations})
- *       A window, hidden until shown: its title bar at (left, top), its client area width × height
- *       below it, at 100 %; `help` is the text F1 shows. Decorations lie on the window's surface,
- *       beneath the controls, in the layout's pixels, the first drawn first:
+ *   createWindow(windowId, {name, caption, accessibleName, left, top, width, height, background, help, decorations})
+ *       A window, hidden until shown, named in the layout `name`: its title bar at (left, top), its
+ *       client area width × height below it, at 100 %; `help` is the text F1 shows. Decorations
+ *       lie on the window's surface, beneath the controls, in the layout's pixels, the first drawn first:
  *         {kind: "line", x1, y1, x2, y2, lineWidth, stroke}
  *         {kind: "rectangle" or "circle", left, top, width, height, lineWidth (0 for none), stroke, fill}
  *   showWindow(windowId)          shows it, at its place and size at 100 % when it was hidden, or
@@ -19,7 +19,8 @@
  *   setFocusOrder(windowId, [controlId, ...])        the order Tab takes; the first gets the focus
  *   destroyWindow(windowId)
  *   createControl(windowId, controlId, props)
- *       props: kind, tab (its place in the layout's order, which is also the reading order), name
+ *       props: kind, control and index (its name in the layout), tab (its place in the layout's
+ *       order, which is also the reading order), name
  *       (only when it has one besides what it shows) and description, and for each kind:
  *         "button"          caption, background (only for a button that shows its colour)
  *         "label"           caption, bold, foreground, alignRight
@@ -105,6 +106,7 @@ function createWindow(windowId, props) {
     element.hidden = true;
     element.setAttribute('role', 'dialog');
     element.setAttribute('aria-label', props.accessibleName);
+    element.dataset.window = props.name;
 
     const titleBar = element.appendChild(document.createElement('div'));
     titleBar.className = 'title-bar';
@@ -116,6 +118,7 @@ function createWindow(windowId, props) {
     closeBox.className = 'close-box';
     closeBox.textContent = '×';
     closeBox.setAttribute('aria-label', '閉じる (close)');
+    closeBox.tabIndex = -1; // like the desktop's title bar, out of the window's Tab order
     closeBox.addEventListener('click', () => report('windowClosed', windowId));
     dragByTitle(element, titleBar);
 
@@ -210,6 +213,8 @@ function createControl(windowId, controlId, props) {
         pressed: () => report('buttonPressed', controlId),
         committed: (value) => report('barCommitted', controlId, value),
     });
+    control.element.dataset.control = props.control;
+    control.element.dataset.index = props.index;
     insertInTabOrder(frame.client, control.element, props.tab);
     if (props.name)
         control.element.setAttribute('aria-label', props.name);
@@ -286,19 +291,31 @@ document.getElementById('restart').addEventListener('click', () => {
     report('start');
 });
 
-// F1 and the zoom keys belong to the window with the focus, whichever control has it; they are taken
-// on their way in, so that no control sees them and the browser does not zoom the whole page.
+// Tab and Shift+Tab go round the window's controls in the module's focus order, as in a desktop window.
+function nextInFocusOrder(frame, backwards) {
+    const order = frame.focusOrder.map((id) => frame.controls.get(id)?.element).filter(Boolean);
+    const at = order.indexOf(document.activeElement);
+    if (at < 0)
+        return backwards ? order.at(-1) : order[0];
+    return order[(at + (backwards ? -1 : 1) + order.length) % order.length];
+}
+
+// F1, Tab and the zoom keys belong to the window with the focus, whichever control has it; they are
+// taken on their way in, so that no control sees them and the browser does not zoom the whole page.
 const zoomKeys = { '=': 1, '+': 1, '-': -1, 0: 0 };
 document.addEventListener(
     'keydown',
     (event) => {
         const frame = frameOf(document.activeElement) ?? frontFrame();
         const zoom = event.ctrlKey && !event.altKey ? zoomKeys[event.key] : undefined;
-        if (!frame || messageBox.open || (event.key !== 'F1' && zoom === undefined))
+        const tab = event.key === 'Tab' && !event.ctrlKey && !event.altKey && !event.metaKey;
+        if (!frame || messageBox.open || (event.key !== 'F1' && zoom === undefined && !tab))
             return;
         event.preventDefault();
         event.stopPropagation();
-        if (event.key === 'F1')
+        if (tab)
+            nextInFocusOrder(frame, event.shiftKey)?.focus();
+        else if (event.key === 'F1')
             showMessage('キーボード (keyboard)', frame.help);
         else
             report('zoomRequested', frame.id, zoom);
