@@ -2,6 +2,7 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
+WEB_DIR ?= build-web
 
 .PHONY: all deps configure build run test sanitize bench clean
 
@@ -11,7 +12,7 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DPALETTRA_PAGE=$(abspath $(WEB_DIR))/palettra.html >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -19,7 +20,8 @@ build: configure
 run: build
 	$(BUILD_DIR)/palettra
 
-test: build
+# The browser page too, which the page test opens in headless Chromium.
+test: build web
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # The whole suite again under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer.
@@ -47,7 +49,6 @@ clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(RELEASE_DIR) $(WEB_DIR)
 
 # The browser build: the page as one self-contained file, build-web/palettra.html.
-WEB_DIR ?= build-web
 .PHONY: web
 web: deps
 	@emcmake cmake -S . -B $(WEB_DIR) -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -59,7 +60,8 @@ web: deps
 package: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target package
 
-# A picture of each window, for the README.
-pictures: configure
+# A picture of each window, and one of the browser page, for the README.
+pictures: configure web
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target snapshot
 	$(BUILD_DIR)/tools/snapshot docs/pictures
+	/usr/bin/python3 tools/page_picture.py $(WEB_DIR)/palettra.html docs/pictures/browser.png
