@@ -35,15 +35,20 @@ sanitize: deps
 		ctest --output-on-failure -j $(JOBS)
 
 # The heavy handlers against QPainter and against one pass over the pixels, in Release,
-# then start-up time and memory of the real program under Xvfb.
+# then start-up time and memory of the real program under Xvfb; then the same handlers in the
+# browser beside the native ones, and the page's size and start.
 RELEASE_DIR ?= build-release
-bench: deps
+bench: deps web
 	@cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-	@cmake --build $(RELEASE_DIR) -j $(JOBS) --target palettra palettra_bench
+	@cmake --build $(RELEASE_DIR) -j $(JOBS) --target palettra palettra_bench handler_times
+	@cmake --build $(WEB_DIR) -j $(JOBS) --target palettra_bench_page
 	@mkdir -p $(BUILD_DIR)
 	QT_QPA_PLATFORM=offscreen $(RELEASE_DIR)/bench/palettra_bench \
 		--benchmark_out=$(BUILD_DIR)/bench.json --benchmark_out_format=json
 	bench/startup.sh $(RELEASE_DIR)/palettra $(BUILD_DIR)/startup.json
+	/usr/bin/python3 bench/web_bench.py --native $(RELEASE_DIR)/bench/handlers/handler_times \
+		--page $(WEB_DIR)/palettra.html --bench-page $(WEB_DIR)/palettra-bench.html \
+		--desktop $(BUILD_DIR)/bench.json --out $(BUILD_DIR)/web-bench.json
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(RELEASE_DIR) $(WEB_DIR)

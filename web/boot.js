@@ -1,13 +1,4 @@
-// The module's bytes travel inside the page as base64. Handed to the loader, they keep it from
-// fetching its own data: address, which the page's policy forbids like every other connection.
-function moduleBytes() {
-    const text = atob(document.getElementById('module-bytes').textContent);
-    const bytes = new Uint8Array(text.length);
-    for (let i = 0; i < text.length; ++i)
-        bytes[i] = text.charCodeAt(i);
-    return bytes;
-}
-
+// Starts the program once the module is ready; the mark times the page's start.
 createPalettra({ wasmBinary: moduleBytes() }).then((module) => {
     const program = new module.Program();
     palettraPage.connect(program);
