@@ -65,7 +65,8 @@ function createPicture(props) {
     canvas.tabIndex = 0;
     canvas.setAttribute('role', 'img');
     const context = canvas.getContext('2d');
-    let pixels = null; // a canvas of the model's size
+    let image = null; // the model's pixels, kept between changes
+    let pixels = null; // a canvas of the model's size, holding them
     let figure = null; // the drawing calls of the model, when the module keeps them
 
     // Each band of the border is one layout pixel, rounded to whole device pixels on every side.
@@ -130,11 +131,15 @@ function createPicture(props) {
     }
 
     function showPixels(width, height, rgba, calls) {
-        pixels ??= document.createElement('canvas');
-        pixels.width = width;
-        pixels.height = height;
-        // Copies: the module's memory is reused, and can move when it grows.
-        pixels.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(rgba), width, height), 0, 0);
+        if (image?.width !== width || image?.height !== height) {
+            image = new ImageData(width, height);
+            pixels = document.createElement('canvas');
+            pixels.width = width;
+            pixels.height = height;
+        }
+        // A copy: the module's memory is reused, and can move when it grows.
+        image.data.set(rgba);
+        pixels.getContext('2d').putImageData(image, 0, 0);
         figure = calls && new Float64Array(calls);
         paint();
     }
