@@ -192,6 +192,38 @@ TEST(ZoomScrollBars, ArrowButtonsGrowWithTheWindow)
     EXPECT_EQ(button(), atFirst);
 }
 
+// The dark pixels within the bar's forward arrow button as the screen shows it, in device pixels.
+QRect ArrowExtent(ScrollBar& bar)
+{
+    const QImage shown = bar.grab().toImage();
+    const QRect button = ScrollBarPart(bar, QStyle::SC_ScrollBarAddLine);
+    const qreal ratio = shown.devicePixelRatio();
+    const QRect area((QPointF(button.topLeft()) * ratio).toPoint(), (QSizeF(button.size()) * ratio).toSize());
+    QRect extent;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(shown.pixel(x, y)) < 160)
+                extent |= QRect(x, y, 1, 1);
+    return extent;
+}
+
+TEST(ZoomScrollBars, ArrowsKeepTheirShareOfTheirButtons)
+{
+    Catalogue catalogue;
+    for (const auto& [window, name] : { std::pair { 1, "HScroll1" }, { 2, "VScroll1" } }) {
+        Window& form = OpenWindow(catalogue, window);
+        auto& bar = form.Find<ScrollBar>(name);
+        const QRect atFirst = ArrowExtent(bar);
+        form.ZoomTo(3);
+        const QRect zoomed = ArrowExtent(bar);
+        ASSERT_FALSE(atFirst.isEmpty()) << name;
+        // About three times as large: the style rounds the arrow's sides to whole pixels, and the
+        // edges' partly covered pixels weigh more in the smaller arrow.
+        EXPECT_NEAR(zoomed.width(), 3 * atFirst.width(), atFirst.width()) << name;
+        EXPECT_NEAR(zoomed.height(), 3 * atFirst.height(), atFirst.height()) << name;
+    }
+}
+
 TEST(ZoomReopen, AReopenedWindowIsBackAtItsSizeAndPlace)
 {
     Catalogue catalogue;
