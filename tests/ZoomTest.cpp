@@ -9,6 +9,7 @@
 #include "toolkit/Twips.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -221,6 +222,27 @@ TEST(ZoomScrollBars, ArrowsKeepTheirShareOfTheirButtons)
         // edges' partly covered pixels weigh more in the smaller arrow.
         EXPECT_NEAR(zoomed.width(), 3 * atFirst.width(), atFirst.width()) << name;
         EXPECT_NEAR(zoomed.height(), 3 * atFirst.height(), atFirst.height()) << name;
+    }
+}
+
+// A caption too large for Qt's cache of drawn letters is painted from a picture of it: the same
+// pixels as a plain label shows, after every change of the caption.
+TEST(ZoomCaptions, ALargeCaptionShowsAsAPlainLabelShowsIt)
+{
+    Catalogue catalogue;
+    Window& mixer = OpenWindow(catalogue, 1);
+    mixer.ZoomTo(3);
+    for (const int red : { 0, 255 }) {
+        mixer.Find<ScrollBar>("HScroll1").SetValue(static_cast<common::Int16>(red));
+        for (const auto& [name, index] : { std::pair { "Label2", 0 }, { "Label1", 2 } }) {
+            auto& label = mixer.Find<Label>(name, index);
+            QLabel plain(label.text(), &mixer);
+            plain.setFont(label.font());
+            plain.setPalette(label.palette());
+            plain.setAlignment(label.alignment());
+            plain.setGeometry(label.geometry());
+            EXPECT_EQ(label.grab().toImage(), plain.grab().toImage()) << label.Caption();
+        }
     }
 }
 

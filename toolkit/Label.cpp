@@ -3,6 +3,9 @@
 #include "toolkit/Colours.h"
 #include "toolkit/Fonts.h"
 
+#include <QPainter>
+#include <QStyleOption>
+
 namespace palettra::toolkit {
 
 Label::Label(Window& owner, const ControlLayout& layout)
@@ -26,6 +29,7 @@ void Label::SetCaption(const std::string& caption)
 void Label::Place(const QRect& box, double zoom)
 {
     setFont(LabelFont(font_, zoom));
+    cache_.Clear();
     layoutGeometry_ = box;
     ShowWhole();
 }
@@ -45,6 +49,31 @@ void Label::ShowWhole()
     else
         grown.setWidth(needed);
     setGeometry(grown);
+}
+
+// Below Qt's limit on the letters it keeps, the label paints as any label does.
+void Label::paintEvent(QPaintEvent* event)
+{
+    const qreal ratio = devicePixelRatioF();
+    if (!CaptionCache::Needed(font(), ratio)) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QStyleOption option;
+    option.initFrom(this);
+    const CaptionCache::Caption caption { text(), font(), option.palette.color(foregroundRole()), size(), ratio };
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, cache_.Picture(caption, [&](QPainter& onto) { DrawCaption(onto, option); }));
+}
+
+// The caption as QLabel draws plain text.
+void Label::DrawCaption(QPainter& painter, const QStyleOption& option) const
+{
+    const Qt::LayoutDirection direction = text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    const int flags = QStyle::visualAlignment(direction, alignment())
+        | (direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft);
+    painter.setFont(font());
+    style()->drawItemText(&painter, contentsRect(), flags, option.palette, isEnabled(), text(), foregroundRole());
 }
 
 } // namespace palettra::toolkit

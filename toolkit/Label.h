@@ -1,8 +1,11 @@
 #pragma once
 
+#include "toolkit/CaptionCache.h"
 #include "toolkit/Window.h"
 
 #include <QLabel>
+
+class QStyleOption;
 
 namespace palettra::toolkit {
 
@@ -17,11 +20,16 @@ public:
     // label exists and again whenever the zoom changes.
     void Place(const QRect& box, double zoom);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void ShowWhole();
+    void DrawCaption(QPainter& painter, const QStyleOption& option) const;
 
     LayoutFont font_;
     QRect layoutGeometry_;
+    CaptionCache cache_;
 };
 
 } // namespace palettra::toolkit
