@@ -54,15 +54,16 @@ void Label::ShowWhole()
 // Below Qt's limit on the letters it keeps, the label paints as any label does.
 void Label::paintEvent(QPaintEvent* event)
 {
-    const qreal ratio = devicePixelRatioF();
-    if (!CaptionCache::Needed(font(), ratio)) {
+    if (!CaptionCache::Needed(font(), devicePixelRatioF())) {
         QLabel::paintEvent(event);
         return;
     }
     QStyleOption option;
     option.initFrom(this);
-    const CaptionCache::Caption caption { text(), font(), option.palette.color(foregroundRole()), size(), ratio };
     QPainter painter(this);
+    // The ratio of the device painted on, which an image rendered for another screen need not share.
+    const qreal ratio = painter.deviceTransform().m11();
+    const CaptionCache::Caption caption { text(), font(), option.palette.color(foregroundRole()), size(), ratio };
     painter.drawPixmap(0, 0, cache_.Picture(caption, [&](QPainter& onto) { DrawCaption(onto, option); }));
 }
 
