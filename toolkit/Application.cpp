@@ -1,9 +1,10 @@
 #include "toolkit/Application.h"
 
-#include "toolkit/Description.h"
+#include "toolkit/AccessibleRoles.h"
+#include "toolkit/Announcement.h"
 #include "toolkit/Fonts.h"
-#include "toolkit/FrameAccessible.h"
-#include "toolkit/KeyboardHelp.h"
+#include "toolkit/HelpKey.h"
+#include "toolkit/ListeningTools.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -18,7 +19,8 @@ void ConfigureApplication(QApplication& application)
     InstallFontSubstitutes();
     application.setFont(ButtonFont());
     application.setQuitOnLastWindowClosed(true);
-    InstallFrameAccessible();
+    InstallAccessibleRoles();
+    InstallAnnouncements();
     DescribeWhenToolsStartListening();
     InstallKeyboardHelp();
 }

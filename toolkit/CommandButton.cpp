@@ -32,12 +32,7 @@ void CommandButton::Place(const QRect& box, double zoom)
     setGeometry(box);
 }
 
-void CommandButton::Clicked()
-{
-    if (click_)
-        owner_.Run(click_);
-    TellOutcome(*this, owner_, outcome_);
-}
+void CommandButton::Clicked() { owner_.Act(*this, click_); }
 
 void CommandButton::keyPressEvent(QKeyEvent* event)
 {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "toolkit/Description.h"
 #include "toolkit/Window.h"
 
 #include <QPushButton>
@@ -13,7 +12,6 @@ public:
 
     std::string Caption() const { return text().toStdString(); }
     void OnClick(Handler handler) { click_ = std::move(handler); }
-    void OnClickTell(Outcome outcome) { outcome_ = std::move(outcome); }
 
     // Pressing the button from code runs its click handler before this returns.
     void SetValue(bool pressed);
@@ -29,7 +27,6 @@ private:
 
     Window& owner_;
     Handler click_;
-    Outcome outcome_;
 };
 
 } // namespace palettra::toolkit

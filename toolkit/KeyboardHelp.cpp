@@ -1,33 +1,18 @@
 #include "toolkit/KeyboardHelp.h"
 
-#include "toolkit/Window.h"
-
-#include <QApplication>
-#include <QKeyEvent>
-#include <QMessageBox>
+#include "toolkit/TabOrder.h"
 
 #include <algorithm>
-#include <vector>
+#include <initializer_list>
 
 namespace palettra::toolkit {
 
 namespace {
 
-    bool TakesFocus(const ControlLayout& control)
-    {
-        return control.kind == Kind::CommandButton || control.kind == Kind::HScrollBar
-            || control.kind == Kind::VScrollBar;
-    }
-
     std::string TabOrder(const WindowLayout& layout)
     {
-        std::vector<const ControlLayout*> order;
-        for (const ControlLayout& control : layout.controls)
-            if (TakesFocus(control))
-                order.push_back(&control);
-        std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->tab < b->tab; });
         std::string text;
-        for (const ControlLayout* control : order)
+        for (const ControlLayout* control : TabStops(layout))
             text += (text.empty() ? "" : "、")
                 + (control->accessibleName.empty() ? control->caption : control->accessibleName);
         return text;
@@ -40,34 +25,6 @@ namespace {
         });
     }
 
-    void ShowHelp(Window& window)
-    {
-        QMessageBox box(QMessageBox::Information, QStringLiteral("キーボード (keyboard)"),
-            QString::fromStdString(KeyboardHelpText(window.Layout())), QMessageBox::Ok, &window);
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
-    }
-
-    // Every window gets F1 without a shortcut object of its own: the key reaches whichever
-    // control has the focus, so it is caught here on its way.
-    class HelpKey : public QObject {
-    public:
-        using QObject::QObject;
-
-    protected:
-        bool eventFilter(QObject* watched, QEvent* event) override
-        {
-            if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
-                return false;
-            auto* widget = qobject_cast<QWidget*>(watched);
-            auto* window = widget ? qobject_cast<Window*>(widget->window()) : nullptr;
-            if (!window)
-                return false;
-            ShowHelp(*window);
-            return true;
-        }
-    };
-
 } // namespace
 
 std::string KeyboardHelpText(const WindowLayout& layout)
@@ -79,9 +36,11 @@ std::string KeyboardHelpText(const WindowLayout& layout)
                 "step, Home and End to either end)\n";
     if (Has(layout, { Kind::CommandButton }))
         text += "ボタン: Space か Enter で押す (buttons: Space or Enter presses)\n";
+    if (Has(layout, { Kind::PictureBox }))
+        text
+            += "絵: フォーカスがあると名前と今の様子が読み上げられるだけで、キーは何もしない (pictures: a picture with "
+               "the focus is only read out, its name and what it shows now; keys do nothing there)\n";
     return text + "Esc でこのヘルプを閉じる (Escape closes this help)";
 }
-
-void InstallKeyboardHelp() { qApp->installEventFilter(new HelpKey(qApp)); }
 
 } // namespace palettra::toolkit

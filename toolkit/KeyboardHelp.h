@@ -6,11 +6,9 @@
 
 namespace palettra::toolkit {
 
-// The short keyboard help of a window, Japanese then English: its tab order, the keys of
-// its scroll bars and buttons, and how to close the help.
+// The short keyboard help of a window, Japanese then English: its tab stops in the order Tab visits
+// them, the keys of its scroll bars and buttons, what its pictures do with the focus, and how to
+// close the help.
 std::string KeyboardHelpText(const WindowLayout& layout);
-
-// F1 in any window opens that window's keyboard help as an ordinary message dialog.
-void InstallKeyboardHelp();
 
 } // namespace palettra::toolkit

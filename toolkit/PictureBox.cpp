@@ -1,5 +1,6 @@
 #include "toolkit/PictureBox.h"
 
+#include "common/ColourText.h"
 #include "toolkit/Twips.h"
 
 #include <QPainter>
@@ -103,6 +104,11 @@ bool PictureBox::Smooth(QSizeF deviceScale) const
     auto whole = [](double scale, int count) { return std::abs(scale - std::round(scale)) * count < 1; };
     return storedPicture_ || !whole(deviceScale.width(), pixels.width())
         || !whole(deviceScale.height(), pixels.height());
+}
+
+Outcome BackColourOf(const PictureBox& swatch)
+{
+    return [&swatch] { return common::ColourText(swatch.BackColor()); };
 }
 
 } // namespace palettra::toolkit

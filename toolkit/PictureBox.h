@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/Description.h"
 #include "toolkit/PictureModel.h"
 #include "toolkit/Window.h"
 
@@ -81,5 +82,8 @@ private:
     QImage replayed_;
     bool replayedStale_ = true;
 };
+
+// What a swatch shows, for its description: its colour in figures and in a word.
+Outcome BackColourOf(const PictureBox& swatch);
 
 } // namespace palettra::toolkit

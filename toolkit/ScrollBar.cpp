@@ -19,11 +19,7 @@ ScrollBar::ScrollBar(Window& owner, const ControlLayout& layout)
     setTracking(false);
     setFocusPolicy(Qt::StrongFocus);
     setStyle(&style_);
-    connect(this, &QAbstractSlider::valueChanged, this, [this] {
-        if (change_)
-            owner_.Run(change_);
-        TellOutcome(*this, owner_, outcome_);
-    });
+    connect(this, &QAbstractSlider::valueChanged, this, [this] { owner_.Act(*this, change_); });
 }
 
 // The widget's own clean-up still reads its style, which as a member is gone by then.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "common/Arithmetic.h"
-#include "toolkit/Description.h"
 #include "toolkit/Window.h"
 #include "toolkit/ZoomedStyle.h"
 
@@ -24,7 +23,6 @@ public:
     common::Int16 Max() const { return static_cast<common::Int16>(maximum()); }
 
     void OnChange(Handler handler) { change_ = std::move(handler); }
-    void OnChangeTell(Outcome outcome) { outcome_ = std::move(outcome); }
 
     // Places the bar in its box, its arrow buttons and shortest thumb at the window's zoom.
     void Place(const QRect& box, double zoom);
@@ -36,7 +34,6 @@ protected:
 private:
     Window& owner_;
     Handler change_;
-    Outcome outcome_;
     ZoomedStyle style_;
 };
 

@@ -1,11 +1,13 @@
 #include "toolkit/Window.h"
 
+#include "toolkit/Announcement.h"
 #include "toolkit/Colours.h"
 #include "toolkit/CommandButton.h"
-#include "toolkit/Description.h"
 #include "toolkit/Label.h"
+#include "toolkit/ListeningTools.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
+#include "toolkit/TabOrder.h"
 #include "toolkit/Twips.h"
 
 #include <QCloseEvent>
@@ -13,8 +15,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QShortcut>
-
-#include <algorithm>
 
 namespace palettra::toolkit {
 
@@ -40,11 +40,20 @@ namespace {
 
     bool IsDecoration(Kind kind) { return kind == Kind::Shape || kind == Kind::Line; }
 
+    // Qt would send a change event for an unchanged text too.
+    void SetDescription(QWidget& control, const std::string& text)
+    {
+        const QString description = QString::fromStdString(text);
+        if (control.accessibleDescription() != description)
+            control.setAccessibleDescription(description);
+    }
+
 } // namespace
 
 Window::Window(const WindowLayout& layout)
     : layout_(layout)
     , report_(ShowErrorReport)
+    , announce_(Announce)
 {
     // Every window shares one frame at its stored place; it can grow, for a projector, but never
     // below the size its layout was drawn for.
@@ -111,17 +120,65 @@ void Window::ZoomTo(double step)
     resize(ClientSize(layout_, step));
 }
 
-void Window::Run(const Handler& handler)
+void Window::Run(const Handler& handler) { RunFor(nullptr, handler); }
+
+void Window::Act(const QWidget& control, const Handler& handler) { RunFor(&control, handler); }
+
+// A press from code inside a bar's change is part of the user's one action, which is told once, when
+// it is over; the handler may have closed the window, and then there is nothing to tell.
+void Window::RunFor(const QWidget* actor, const Handler& handler)
 {
-    Attempt(handler);
+    ++running_;
+    if (handler)
+        Attempt(handler);
+    --running_;
     FinishDrawing();
-    Describe();
+    if (running_ == 0)
+        Narrate(actor);
 }
 
+void Window::Tell(const QWidget& control, Outcome said, Outcome now)
+{
+    if (Entry* entry = EntryOf(&control)) {
+        entry->said = std::move(said);
+        entry->now = std::move(now);
+    }
+}
+
+// A tool that starts to listen while a handler waits on a dialog hears the window when the handler is over.
 void Window::Describe()
 {
-    if (IsLoaded() && AssistiveToolsListen())
-        DescribePictures();
+    if (running_ == 0)
+        Narrate(nullptr);
+}
+
+// The outcomes read the controls, and a fault there is reported like a handler's.
+void Window::Narrate(const QWidget* actor)
+{
+    if (!IsLoaded() || !AssistiveToolsListen())
+        return;
+    Attempt([this, actor] {
+        DescribeNow();
+        const Entry* acted = EntryOf(actor);
+        if (acted && acted->said)
+            if (const std::string said = acted->said(); !said.empty())
+                announce_(*this, said);
+    });
+}
+
+void Window::DescribeNow()
+{
+    for (const Entry& entry : controls_)
+        if (entry.now)
+            SetDescription(*entry.widget, DescriptionNow(entry.layout->description, entry.now()));
+}
+
+Window::Entry* Window::EntryOf(const QWidget* widget)
+{
+    for (Entry& entry : controls_)
+        if (entry.widget == widget)
+            return &entry;
+    return nullptr;
 }
 
 bool Window::Attempt(const Handler& work)
@@ -173,6 +230,7 @@ void Window::Build()
     }
     SetTabOrder();
     BindEvents();
+    BindOutcomes();
 }
 
 void Window::Place(const Entry& entry) const
@@ -210,24 +268,27 @@ QWidget* Window::CreateControl(const ControlLayout& control)
 
 void Window::SetTabOrder()
 {
-    std::vector<const Entry*> order;
-    for (const Entry& entry : controls_)
-        if (entry.widget->focusPolicy() & Qt::TabFocus)
-            order.push_back(&entry);
-    std::stable_sort(
-        order.begin(), order.end(), [](const Entry* a, const Entry* b) { return a->layout->tab < b->layout->tab; });
+    std::vector<QWidget*> order;
+    for (const ControlLayout* stop : TabStops(layout_))
+        for (const Entry& entry : controls_)
+            if (entry.layout == stop)
+                order.push_back(entry.widget);
     for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1]->widget, order[i]->widget);
+        QWidget::setTabOrder(order[i - 1], order[i]);
     if (!order.empty())
-        order.front()->widget->setFocus(Qt::OtherFocusReason);
+        order.front()->setFocus(Qt::OtherFocusReason);
 }
 
+// Later, not at once: a handler may close its own window, and the control that ran it, and Qt's code
+// that called the control, still go on when the handler returns.
 void Window::DestroyControls()
 {
     std::vector<Entry> controls;
     controls.swap(controls_);
-    for (const Entry& entry : controls)
-        delete entry.widget;
+    for (const Entry& entry : controls) {
+        entry.widget->hide();
+        entry.widget->deleteLater();
+    }
 }
 
 QWidget* Window::FindWidget(std::string_view name, int index) const

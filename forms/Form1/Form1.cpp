@@ -16,7 +16,6 @@ Form1::Form1()
 void Form1::BindEvents()
 {
     HScroll1().OnChange([this] { HScroll1_Change(); });
-    HScroll1().OnChangeTell([this] { return SharesOutcome(); });
 }
 
 void Form1::Form_Load()

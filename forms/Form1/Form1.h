@@ -1,6 +1,5 @@
 #pragma once
 
-#include "toolkit/Description.h"
 #include "toolkit/Label.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
@@ -15,13 +14,13 @@ public:
 
 private:
     void BindEvents() override;
+    void BindOutcomes() override;
     void Form_Load() override;
 
     void HScroll1_Change();
 
     // Both shares and the mixed colour, as a screen reader says them after a change.
     std::string SharesOutcome() const;
-    void DescribePictures() override;
 
     toolkit::ScrollBar& HScroll1() const { return Find<toolkit::ScrollBar>("HScroll1"); }
     toolkit::PictureBox& Picture1() const { return Find<toolkit::PictureBox>("Picture1"); }

@@ -14,6 +14,10 @@ std::string Form1::SharesOutcome() const
         + ColourText(Picture1().BackColor());
 }
 
-void Form1::DescribePictures() { toolkit::DescribeBackColour(Picture1()); }
+void Form1::BindOutcomes()
+{
+    Tell(HScroll1(), [this] { return SharesOutcome(); });
+    Tell(Picture1(), toolkit::BackColourOf(Picture1()));
+}
 
 } // namespace palettra

@@ -18,8 +18,6 @@ void Form2::BindEvents()
     HScroll1().OnChange([this] { HScroll1_Change(); });
     HScroll2().OnChange([this] { HScroll2_Change(); });
     HScroll3().OnChange([this] { HScroll3_Change(); });
-    for (auto* bar : { &HScroll1(), &HScroll2(), &HScroll3() })
-        bar->OnChangeTell([this] { return MixOutcome(); });
 }
 
 void Form2::HScroll1_Change() { UpdateColour(); }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "toolkit/Description.h"
 #include "toolkit/Label.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
@@ -15,6 +14,7 @@ public:
 
 private:
     void BindEvents() override;
+    void BindOutcomes() override;
 
     void HScroll1_Change();
     void HScroll2_Change();
@@ -23,7 +23,6 @@ private:
 
     // The colour, its code and its word, as a screen reader says them after a change.
     std::string MixOutcome() const;
-    void DescribePictures() override;
 
     toolkit::ScrollBar& HScroll1() const { return Find<toolkit::ScrollBar>("HScroll1"); }
     toolkit::ScrollBar& HScroll2() const { return Find<toolkit::ScrollBar>("HScroll2"); }

@@ -13,6 +13,11 @@ std::string Form2::MixOutcome() const
     return TripleText(colour) + "、16進数 " + Label4().Caption() + "、" + ColourWordText(colour);
 }
 
-void Form2::DescribePictures() { toolkit::DescribeBackColour(Picture1()); }
+void Form2::BindOutcomes()
+{
+    for (auto* bar : { &HScroll1(), &HScroll2(), &HScroll3() })
+        Tell(*bar, [this] { return MixOutcome(); });
+    Tell(Picture1(), toolkit::BackColourOf(Picture1()));
+}
 
 } // namespace palettra

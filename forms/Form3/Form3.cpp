@@ -55,15 +55,6 @@ void Form3::BindEvents()
     Command1().OnClick([this] { Command1_Click(); });
     Command2().OnClick([this] { Command2_Click(); });
     Command3().OnClick([this] { Command3_Click(); });
-    for (auto* bar : { &HScroll1(), &HScroll2(), &HScroll3() })
-        bar->OnChangeTell([this] { return SwatchOutcome("色 A (colour A) ", Picture2()); });
-    for (auto* bar : { &HScroll4(), &HScroll5(), &HScroll6() })
-        bar->OnChangeTell([this] { return SwatchOutcome("色 B (colour B) ", Picture3()); });
-    HScroll7().OnChangeTell([this] { return OverlapOutcome(); });
-    VScroll1().OnChangeTell([this] { return OverlapOutcome(); });
-    Command1().OnClickTell([this] { return SetOutcome(Picture2()); });
-    Command2().OnClickTell([this] { return SetOutcome(Picture3()); });
-    Command3().OnClickTell([this] { return BoundaryText(); });
 }
 
 Form3::BarColour Form3::ColourA() const { return { Channel(HScroll1()), Channel(HScroll2()), Channel(HScroll3()) }; }

@@ -2,7 +2,6 @@
 
 #include "common/ColourValue.h"
 #include "toolkit/CommandButton.h"
-#include "toolkit/Description.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
 #include "toolkit/Window.h"
@@ -24,6 +23,7 @@ private:
     };
 
     void BindEvents() override;
+    void BindOutcomes() override;
 
     void HScroll1_Change();
     void HScroll2_Change();
@@ -45,7 +45,8 @@ private:
     std::string StripText() const;
     std::string OverlapOutcome() const;
     std::string SetOutcome(toolkit::PictureBox& painted) const;
-    void DescribePictures() override;
+    // A Set button between presses: the colour it paints and the mid colour shown.
+    std::string SetReadyText(const std::string& colour, toolkit::PictureBox& swatch) const;
 
     // Halfway between two bar colours; always whole, as both ends are multiples of 10.
     struct MidColour {

@@ -40,12 +40,33 @@ std::string Form3::SetOutcome(toolkit::PictureBox& painted) const
         + ColourText(Picture4().BackColor());
 }
 
-void Form3::DescribePictures()
+std::string Form3::SetReadyText(const std::string& colour, toolkit::PictureBox& swatch) const
 {
-    toolkit::DescribeContent(Picture1(), StripText());
-    toolkit::DescribeBackColour(Picture2());
-    toolkit::DescribeBackColour(Picture3());
-    toolkit::DescribeBackColour(Picture4());
+    return SwatchOutcome(colour, swatch) + "、中間色 (mid colour) " + ColourText(Picture4().BackColor());
+}
+
+void Form3::BindOutcomes()
+{
+    const std::string a = "色 A (colour A) ";
+    const std::string b = "色 B (colour B) ";
+    for (auto* bar : { &HScroll1(), &HScroll2(), &HScroll3() })
+        Tell(*bar, [this, a] { return SwatchOutcome(a, Picture2()); });
+    for (auto* bar : { &HScroll4(), &HScroll5(), &HScroll6() })
+        Tell(*bar, [this, b] { return SwatchOutcome(b, Picture3()); });
+    Tell(HScroll7(), [this] { return OverlapOutcome(); });
+    Tell(VScroll1(), [this] { return OverlapOutcome(); });
+    // What a press painted is no longer true once a bar has moved; between presses the button tells
+    // what it would paint.
+    const auto paintedA = [this] { return SetOutcome(Picture2()); };
+    const auto paintedB = [this] { return SetOutcome(Picture3()); };
+    const auto readyA = [this, a] { return SetReadyText(a, Picture2()); };
+    const auto readyB = [this, b] { return SetReadyText(b, Picture3()); };
+    Tell(Command1(), paintedA, readyA);
+    Tell(Command2(), paintedB, readyB);
+    Tell(Command3(), [this] { return BoundaryText(); });
+    Tell(Picture1(), [this] { return StripText(); });
+    for (auto* swatch : { &Picture2(), &Picture3(), &Picture4() })
+        Tell(*swatch, toolkit::BackColourOf(*swatch));
 }
 
 } // namespace palettra

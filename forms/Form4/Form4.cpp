@@ -45,10 +45,6 @@ void Form4::BindEvents()
     HScroll4().OnChange([this] { HScroll4_Change(); });
     HScroll5().OnChange([this] { HScroll5_Change(); });
     HScroll6().OnChange([this] { HScroll6_Change(); });
-    for (auto* bar : { &HScroll1(), &HScroll2(), &HScroll3() })
-        bar->OnChangeTell([this] { return SwatchOutcome("外部の色 (outer colour) ", Picture2()); });
-    for (auto* bar : { &HScroll4(), &HScroll5(), &HScroll6() })
-        bar->OnChangeTell([this] { return SwatchOutcome("内部の色 (inner colour) ", Picture3()); });
 }
 
 void Form4::HScroll1_Change() { ShowOuterColour(); }

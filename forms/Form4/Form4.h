@@ -1,6 +1,5 @@
 #pragma once
 
-#include "toolkit/Description.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
 #include "toolkit/Window.h"
@@ -15,6 +14,7 @@ public:
 
 private:
     void BindEvents() override;
+    void BindOutcomes() override;
 
     void HScroll1_Change();
     void HScroll2_Change();
@@ -33,7 +33,6 @@ private:
     std::string GradientText() const;
     // A bar's colour, read off its swatch, then the gradient it leads to.
     std::string SwatchOutcome(const std::string& colour, toolkit::PictureBox& swatch) const;
-    void DescribePictures() override;
 
     toolkit::ScrollBar& HScroll1() const { return Find<toolkit::ScrollBar>("HScroll1"); }
     toolkit::ScrollBar& HScroll2() const { return Find<toolkit::ScrollBar>("HScroll2"); }

@@ -21,11 +21,15 @@ std::string Form4::SwatchOutcome(const std::string& colour, toolkit::PictureBox&
     return colour + ColourText(swatch.BackColor()) + "、" + GradientText();
 }
 
-void Form4::DescribePictures()
+void Form4::BindOutcomes()
 {
-    toolkit::DescribeContent(Picture1(), GradientText());
-    toolkit::DescribeBackColour(Picture2());
-    toolkit::DescribeBackColour(Picture3());
+    for (auto* bar : { &HScroll1(), &HScroll2(), &HScroll3() })
+        Tell(*bar, [this] { return SwatchOutcome("外部の色 (outer colour) ", Picture2()); });
+    for (auto* bar : { &HScroll4(), &HScroll5(), &HScroll6() })
+        Tell(*bar, [this] { return SwatchOutcome("内部の色 (inner colour) ", Picture3()); });
+    Tell(Picture1(), [this] { return GradientText(); });
+    Tell(Picture2(), toolkit::BackColourOf(Picture2()));
+    Tell(Picture3(), toolkit::BackColourOf(Picture3()));
 }
 
 } // namespace palettra

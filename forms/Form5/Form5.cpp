@@ -18,10 +18,6 @@ void Form5::BindEvents()
     HScroll1().OnChange([this] { HScroll1_Change(); });
     HScroll2().OnChange([this] { HScroll2_Change(); });
     HScroll3().OnChange([this] { HScroll3_Change(); });
-    // The bars press "Draw", whose outcome then describes the flask; they tell the same.
-    Command1().OnClickTell([this] { return LiquidOutcome(); });
-    for (auto* bar : { &HScroll1(), &HScroll2(), &HScroll3() })
-        bar->OnChangeTell([this] { return LiquidText(); });
 }
 
 // Every run paints the same shapes in the same places, so nothing of the previous colour survives without a clear.

@@ -2,7 +2,6 @@
 
 #include "common/Arithmetic.h"
 #include "toolkit/CommandButton.h"
-#include "toolkit/Description.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
 #include "toolkit/Window.h"
@@ -16,6 +15,7 @@ public:
 
 private:
     void BindEvents() override;
+    void BindOutcomes() override;
 
     void Command1_Click();
     void HScroll1_Change();
@@ -29,7 +29,7 @@ private:
 
     // The liquid's colour, as a screen reader says it; after a drawing the flask says it too.
     std::string LiquidText() const;
-    std::string LiquidOutcome();
+    std::string FlaskText() const;
 
     toolkit::ScrollBar& HScroll1() const { return Find<toolkit::ScrollBar>("HScroll1"); }
     toolkit::ScrollBar& HScroll2() const { return Find<toolkit::ScrollBar>("HScroll2"); }

@@ -13,13 +13,22 @@ std::string Form5::LiquidText() const
     return "液体 (liquid) " + ColourText(liquid);
 }
 
-// The flask is empty until the first drawing, so it is described here, after each one, and not
-// after every handler: no point is read off it, and its figure need not be kept as pixels.
-std::string Form5::LiquidOutcome()
+// The flask stays empty until the first drawing, whose figure it keeps as the calls that drew it; every
+// bar draws again, so from then on the liquid is the bars' colour.
+std::string Form5::FlaskText() const
 {
-    const std::string liquid = LiquidText();
-    toolkit::DescribeContent(Picture1(), liquid);
-    return liquid;
+    const toolkit::FigureRecord* figure = Picture1().Model().Figure();
+    return figure && figure->Size() > 0 ? LiquidText() : "";
+}
+
+// The bars press "Draw", so all four tell the same.
+void Form5::BindOutcomes()
+{
+    const auto liquid = [this] { return LiquidText(); };
+    Tell(Command1(), liquid);
+    for (auto* bar : { &HScroll1(), &HScroll2(), &HScroll3() })
+        Tell(*bar, liquid);
+    Tell(Picture1(), [this] { return FlaskText(); });
 }
 
 } // namespace palettra

@@ -22,8 +22,6 @@ void Form6::BindEvents()
 {
     Command1().OnClick([this] { Command1_Click(); });
     Command2().OnClick([this] { Command2_Click(); });
-    Command1().OnClickTell([this] { return ScanText(); });
-    Command2().OnClickTell([this] { return ChangeOutcome(); });
 }
 
 void Form6::Command1_Click()

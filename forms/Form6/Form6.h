@@ -3,7 +3,6 @@
 #include "common/ColourValue.h"
 #include "forms/Form6/KeyScan.h"
 #include "toolkit/CommandButton.h"
-#include "toolkit/Description.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ScrollBar.h"
 #include "toolkit/Window.h"
@@ -26,14 +25,18 @@ public:
 
 private:
     void BindEvents() override;
+    void BindOutcomes() override;
 
     void Command1_Click();
     void Command2_Click();
 
-    // What a screen reader says after the scan and after a colour change, and what the photo says it shows.
+    // What a screen reader says after the scan, after a colour change and after a bar's change, and
+    // what the photo says it shows; before the first scan the scan and the photo tell nothing.
     std::string ScanText() const;
     std::string ChangeOutcome() const;
-    void DescribePictures() override;
+    std::string NewColourText() const;
+    std::string PhotoText() const;
+    common::ColourValue NewColour() const;
 
     toolkit::CommandButton& Command1() const { return Find<toolkit::CommandButton>("Command1"); }
     toolkit::CommandButton& Command2() const { return Find<toolkit::CommandButton>("Command2"); }

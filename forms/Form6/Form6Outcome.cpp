@@ -9,6 +9,8 @@ using namespace common;
 
 std::string Form6::ScanText() const
 {
+    if (!LastScan.Done())
+        return "";
     const std::string count = DecimalText(static_cast<Int32>(LastScan.KeyCount()));
     return "キーの色の点 " + count + " 個 (" + count + " key-colour points)";
 }
@@ -17,18 +19,22 @@ std::string Form6::ChangeOutcome() const
 {
     if (!LastScan.Done())
         return "初期設定がまだなので、塗った点は 0 個 (no scan yet, so no point was painted)";
-    const ColourValue colour
-        = RGB(Mul16(10, HScroll1().Value()), Mul16(10, HScroll2().Value()), Mul16(10, HScroll3().Value()));
     const std::string count = DecimalText(static_cast<Int32>(LastScan.KeyCount()));
-    return count + " 個の点を塗った (painted " + count + " points)、" + ColourText(colour);
+    return count + " 個の点を塗った (painted " + count + " points)、" + ColourText(NewColour());
 }
+
+// The colour "色 ちぇ～んじ" paints.
+ColourValue Form6::NewColour() const
+{
+    return RGB(Mul16(10, HScroll1().Value()), Mul16(10, HScroll2().Value()), Mul16(10, HScroll3().Value()));
+}
+
+std::string Form6::NewColourText() const { return "新しい色 (new colour) " + ColourText(NewColour()); }
 
 // The liquid's colour is read off the picture at the first recorded point, so the photo tells the
 // colour it shows; a reopened window has its scale in twips again until the next colour change.
-void Form6::DescribePictures()
+std::string Form6::PhotoText() const
 {
-    if (!LastScan.Done())
-        return;
     std::string now = ScanText();
     auto& picture = Picture1();
     const auto first = LastScan.FirstKey();
@@ -36,7 +42,20 @@ void Form6::DescribePictures()
         const auto [x, y] = *first;
         now += "、液体 (liquid) " + ColourText(picture.Point(static_cast<float>(x), static_cast<float>(y)));
     }
-    toolkit::DescribeContent(picture, now);
+    return now;
+}
+
+// What a colour change painted is no longer true once a bar has moved; between changes the button
+// tells what the photo shows.
+void Form6::BindOutcomes()
+{
+    for (auto* bar : { &HScroll1(), &HScroll2(), &HScroll3() })
+        Tell(*bar, [this] { return NewColourText(); });
+    const auto painted = [this] { return ChangeOutcome(); };
+    const auto photo = [this] { return PhotoText(); };
+    Tell(Command1(), [this] { return ScanText(); });
+    Tell(Command2(), painted, photo);
+    Tell(Picture1(), photo);
 }
 
 } // namespace palettra

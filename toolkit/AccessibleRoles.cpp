@@ -1,5 +1,6 @@
-#include "toolkit/FrameAccessible.h"
+#include "toolkit/AccessibleRoles.h"
 
+#include "toolkit/PictureBox.h"
 #include "toolkit/Window.h"
 
 #include <QAccessibleWidget>
@@ -25,14 +26,19 @@ namespace {
         }
     };
 
-    QAccessibleInterface* CreateFrame(const QString&, QObject* object)
+    // Graphic is the one role Qt gives an image over AT-SPI, so the photo shares it with the drawings;
+    // its name and description say which is which.
+    QAccessibleInterface* CreateInterface(const QString&, QObject* object)
     {
-        auto* window = qobject_cast<Window*>(object);
-        return window ? new FrameAccessible(window) : nullptr;
+        if (auto* window = qobject_cast<Window*>(object))
+            return new FrameAccessible(window);
+        if (auto* picture = dynamic_cast<PictureBox*>(object))
+            return new QAccessibleWidget(picture, QAccessible::Graphic);
+        return nullptr;
     }
 
 } // namespace
 
-void InstallFrameAccessible() { QAccessible::installFactory(CreateFrame); }
+void InstallAccessibleRoles() { QAccessible::installFactory(CreateInterface); }
 
 } // namespace palettra::toolkit
