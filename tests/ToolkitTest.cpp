@@ -5,6 +5,7 @@
 #include "toolkit/ScrollBar.h"
 #include "toolkit/Window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -206,6 +207,32 @@ TEST_F(ToolkitTest, ARunTimeErrorEndsOnlyItsHandler)
     EXPECT_EQ(probe.errors.back(), 51);
 }
 
+// The control that ran the handler, and Qt's code that called it, go on after the handler returns.
+TEST_F(ToolkitTest, AHandlerThatClosesItsOwnWindowLeavesItsControlsToTheEnd)
+{
+    probe.onClick = [this] { probe.close(); };
+    QTest::mouseClick(&probe.Command1(0), Qt::LeftButton);
+    EXPECT_FALSE(probe.IsLoaded());
+    probe.Show();
+    probe.onChange = [this] { probe.close(); };
+    Key(probe.HScroll1(), Qt::Key_Right);
+    EXPECT_FALSE(probe.IsLoaded());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(probe.findChildren<QScrollBar*>().isEmpty());
+    EXPECT_EQ(probe.errors, std::vector<int> {});
+}
+
+// What a control tells is worked out when a tool starts to listen and after each handler; a fault there
+// is reported like a handler's.
+TEST_F(ToolkitTest, AFaultInAnOutcomeIsReportedAndNotThrown)
+{
+    probe.Tell(probe.HScroll1(), []() -> std::string { throw std::logic_error("a fault of our own"); });
+    QAccessible::setActive(true);
+    probe.HScroll1().SetValue(6);
+    QAccessible::setActive(false);
+    EXPECT_EQ(probe.errors, (std::vector<int> { 51, 51 }));
+}
+
 TEST_F(ToolkitTest, ClosingDestroysTheControlsAndReopeningRestoresTheLayout)
 {
     probe.HScroll1().SetValue(20);
@@ -253,6 +280,7 @@ TEST(WindowBuildTest, AFailedBuildIsReportedAndLeavesTheWindowClosedToBeBuiltAga
     EXPECT_FALSE(window.IsLoaded());
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.loads, 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.findChildren<QScrollBar*>().isEmpty());
     window.Show();
     EXPECT_TRUE(window.IsLoaded());
