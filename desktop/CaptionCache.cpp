@@ -20,8 +20,11 @@ const QPixmap& CaptionCache::Picture(const Caption& caption, const std::function
 {
     if (!picture_.isNull() && caption == kept_)
         return picture_;
-    picture_ = QPixmap(caption.size * caption.pixelRatio);
-    picture_.setDevicePixelRatio(caption.pixelRatio);
+    // A new caption of the same size, as a value label's, draws over the old picture's memory.
+    if (caption.size != kept_.size || caption.pixelRatio != kept_.pixelRatio || picture_.isNull()) {
+        picture_ = QPixmap(caption.size * caption.pixelRatio);
+        picture_.setDevicePixelRatio(caption.pixelRatio);
+    }
     picture_.fill(Qt::transparent);
     QPainter painter(&picture_);
     draw(painter);

@@ -13,14 +13,14 @@ namespace {
 
     constexpr double InchesPerMetre = 1 / 0.0254;
 
-    // The option's font as it would be on a screen of this many more dots per inch.
+    // The option's font as on a screen of factor times its dots per inch.
     QFontMetrics AtDensity(const QStyleOption& option, const QWidget* widget, double factor)
     {
-        const double dpi = option.fontMetrics.fontDpi() * factor;
-        QImage screen(1, 1, QImage::Format_Mono);
-        screen.setDotsPerMeterX(static_cast<int>(std::lround(dpi * InchesPerMetre)));
-        screen.setDotsPerMeterY(static_cast<int>(std::lround(dpi * InchesPerMetre)));
-        return QFontMetrics(widget ? widget->font() : QApplication::font(), &screen);
+        const int dotsPerMetre = static_cast<int>(std::lround(option.fontMetrics.fontDpi() * factor * InchesPerMetre));
+        QImage device(1, 1, QImage::Format_Mono);
+        device.setDotsPerMeterX(dotsPerMetre);
+        device.setDotsPerMeterY(dotsPerMetre);
+        return QFontMetrics(widget ? widget->font() : QApplication::font(), &device);
     }
 
 } // namespace
