@@ -33,8 +33,8 @@ def key(name):
 
 def focus_x_window(title):
     """Waits for the window to be on screen and gives it the keyboard, with nothing but X to ask."""
-    subprocess.run(
-        ["xdotool", "search", "--sync", "--onlyvisible", "--name", "^" + re.escape(title) + "$", "windowfocus", "--sync"],
+    pattern = "^" + re.escape(title) + "$"
+    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", pattern, "windowfocus", "--sync"],
         check=True, timeout=20, stdout=subprocess.DEVNULL)
 
 
