@@ -80,6 +80,17 @@ TEST_F(ToolkitTest, ARunTimeErrorEndsOnlyItsHandler)
     EXPECT_EQ(face.errors.back(), 51);
 }
 
+// What a control tells is worked out when a tool starts to listen and after each handler; a fault there
+// is reported like a handler's.
+TEST_F(ToolkitTest, AFaultInAnOutcomeIsReportedAndNotThrown)
+{
+    probe.Tell(probe.HScroll1(), []() -> std::string { throw std::logic_error("a fault of our own"); });
+    face.listening = true;
+    probe.Describe(); // as the face has every window do when a tool starts to listen
+    probe.HScroll1().SetValue(6);
+    EXPECT_EQ(face.errors, (std::vector<int> { 51, 51 }));
+}
+
 TEST_F(ToolkitTest, ClosingDestroysTheControlsAndReopeningRestoresTheLayout)
 {
     probe.HScroll1().SetValue(20);

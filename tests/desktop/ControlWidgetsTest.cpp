@@ -23,11 +23,17 @@ namespace {
 // The core's controls on the real widgets, as a user's keys and mouse reach them.
 class ControlWidgets : public testing::Test {
 protected:
-    void SetUp() override { probe.Show(); }
+    void SetUp() override
+    {
+        tests::WindowOf(probe).SetErrorReport(
+            [this](QWidget*, const common::RuntimeError& error) { errors.push_back(error.Code()); });
+        probe.Show();
+    }
     QScrollBar& Bar(const ScrollBar& bar) { return WidgetOf<QScrollBar>(bar); }
     void Key(const Control& control, Qt::Key key) { QTest::keyClick(&WidgetOf(control), key); }
     desktop::DesktopFace face;
     tests::Probe probe { face };
+    std::vector<int> errors;
 };
 
 TEST_F(ControlWidgets, ClassicKeysStepTheBarsWithinTheirRange)
@@ -99,6 +105,21 @@ TEST_F(ControlWidgets, AClickAndSpacePressTheButton)
     QTest::mouseClick(&WidgetOf(probe.Command1(1)), Qt::LeftButton);
     Key(probe.Command1(1), Qt::Key_Space);
     EXPECT_EQ(probe.log, (std::vector<std::string> { "Command1_Click 1", "Command1_Click 1" }));
+}
+
+// The control that ran the handler, and Qt's code that called it, go on after the handler returns.
+TEST_F(ControlWidgets, AHandlerThatClosesItsOwnWindowLeavesItsControlsToTheEnd)
+{
+    probe.onClick = [this] { probe.Close(); };
+    QTest::mouseClick(&WidgetOf(probe.Command1(0)), Qt::LeftButton);
+    EXPECT_FALSE(probe.IsLoaded());
+    probe.Show();
+    probe.onChange = [this] { probe.Close(); };
+    Key(probe.HScroll1(), Qt::Key_Right);
+    EXPECT_FALSE(probe.IsLoaded());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(tests::WindowOf(probe).findChildren<QScrollBar*>().isEmpty());
+    EXPECT_EQ(errors, std::vector<int> {});
 }
 
 // The border frames the image: its last row and column are on screen, and no edge is left unpainted.

@@ -201,6 +201,62 @@ TEST(ZoomScrollBars, ArrowButtonsGrowWithTheWindow)
     EXPECT_EQ(button(), atFirst);
 }
 
+// The dark pixels within the bar's forward arrow button as the screen shows it, in device pixels.
+QRect ArrowExtent(QScrollBar& bar)
+{
+    const QImage shown = bar.grab().toImage();
+    const QRect button = ScrollBarPart(bar, QStyle::SC_ScrollBarAddLine);
+    const qreal ratio = shown.devicePixelRatio();
+    const QRect area((QPointF(button.topLeft()) * ratio).toPoint(), (QSizeF(button.size()) * ratio).toSize());
+    QRect extent;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(shown.pixel(x, y)) < 160)
+                extent |= QRect(x, y, 1, 1);
+    return extent;
+}
+
+TEST(ZoomScrollBars, ArrowsKeepTheirShareOfTheirButtons)
+{
+    desktop::DesktopFace face;
+    Catalogue catalogue(face);
+    for (const auto& [window, name] : { std::pair { 1, "HScroll1" }, { 2, "VScroll1" } }) {
+        Window& form = OpenWindow(catalogue, window);
+        auto& bar = WidgetOf<QScrollBar>(form.Find<ScrollBar>(name));
+        const QRect atFirst = ArrowExtent(bar);
+        form.ZoomTo(3);
+        const QRect zoomed = ArrowExtent(bar);
+        ASSERT_FALSE(atFirst.isEmpty()) << name;
+        // About three times as large: the style rounds the arrow's sides to whole pixels, and the
+        // edges' partly covered pixels weigh more in the smaller arrow.
+        EXPECT_NEAR(zoomed.width(), 3 * atFirst.width(), atFirst.width()) << name;
+        EXPECT_NEAR(zoomed.height(), 3 * atFirst.height(), atFirst.height()) << name;
+    }
+}
+
+// A caption too large for Qt's cache of drawn letters is painted from a picture of it: the same
+// pixels as a plain label shows, after every change of the caption.
+TEST(ZoomCaptions, ALargeCaptionShowsAsAPlainLabelShowsIt)
+{
+    desktop::DesktopFace face;
+    Catalogue catalogue(face);
+    Window& mixer = OpenWindow(catalogue, 1);
+    mixer.ZoomTo(3);
+    for (const int red : { 0, 255 }) {
+        mixer.Find<ScrollBar>("HScroll1").SetValue(static_cast<common::Int16>(red));
+        for (const auto& [name, index] : { std::pair { "Label2", 0 }, { "Label1", 2 } }) {
+            const Label& caption = mixer.Find<Label>(name, index);
+            auto& label = WidgetOf<QLabel>(caption);
+            QLabel plain(label.text(), &WindowOf(mixer));
+            plain.setFont(label.font());
+            plain.setPalette(label.palette());
+            plain.setAlignment(label.alignment());
+            plain.setGeometry(label.geometry());
+            EXPECT_EQ(label.grab().toImage(), plain.grab().toImage()) << caption.Caption();
+        }
+    }
+}
+
 TEST(ZoomReopen, AReopenedWindowIsBackAtItsSizeAndPlace)
 {
     desktop::DesktopFace face;
