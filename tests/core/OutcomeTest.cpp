@@ -4,15 +4,10 @@
 #include "forms/Form4/Form4.h"
 #include "forms/Form5/Form5.h"
 #include "forms/Form6/Form6.h"
+#include "headless/HeadlessFace.h"
 #include "layouts/Layouts.h"
-#include "shell/Catalogue.h"
-#include "toolkit/KeyboardHelp.h"
+#include "toolkit/access/KeyboardHelp.h"
 
-#include <QAccessible>
-#include <QApplication>
-#include <QMessageBox>
-#include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -21,36 +16,18 @@
 
 using namespace palettra;
 using toolkit::CommandButton;
-using toolkit::Label;
 using toolkit::PictureBox;
 using toolkit::ScrollBar;
 
 namespace {
 
-std::string Description(const QWidget& widget) { return widget.accessibleDescription().toStdString(); }
-
-std::string AccessibleName(QObject& object)
-{
-    return QAccessible::queryAccessibleInterface(&object)->text(QAccessible::Name).toStdString();
-}
-
-// What a picture shows now follows what the layout says it is, after "、".
-std::string Shown(const PictureBox& picture)
-{
-    const std::string text = Description(picture);
-    const auto ends = text.find(")、");
-    return ends == std::string::npos ? "" : text.substr(ends + 4);
-}
-
-// As a screen reader would have it: announcements and descriptions only while one listens.
+// As a screen reader has it: the program describes and announces only while one listens.
 template <typename Form> struct OpenWindow : public testing::Test {
     void SetUp() override
     {
-        form.SetAnnouncer([this](QWidget&, const std::string& text) { heard.push_back(text); });
-        QAccessible::setActive(true);
+        face.listening = true;
         form.Show();
     }
-    void TearDown() override { QAccessible::setActive(false); }
     void Set(const char* bar, int value)
     {
         form.template Find<ScrollBar>(bar).SetValue(static_cast<common::Int16>(value));
@@ -58,14 +35,21 @@ template <typename Form> struct OpenWindow : public testing::Test {
     void Press(const char* button) { form.template Find<CommandButton>(button).SetValue(true); }
     template <typename Control> std::string Of(const char* name)
     {
-        return Description(form.template Find<Control>(name));
+        return face.descriptions[&form.template Find<Control>(name)];
+    }
+    // What a picture shows now, after what the layout says it is and "、".
+    std::string Shown(const char* name)
+    {
+        const std::string text = Of<PictureBox>(name);
+        const auto ends = text.find(")、");
+        return ends == std::string::npos ? "" : text.substr(ends + 4);
     }
     // Everything announced since the last call.
-    std::vector<std::string> Said() { return std::exchange(heard, {}); }
+    std::vector<std::string> Said() { return std::exchange(face.announcements, {}); }
     using Texts = std::vector<std::string>;
 
-    Form form;
-    std::vector<std::string> heard;
+    headless::HeadlessFace face;
+    Form form { face };
 };
 
 using MixerOutcome = OpenWindow<Form2>;
@@ -81,46 +65,40 @@ TEST_F(MixerOutcome, EachBarAnnouncesTheMixAndEveryBarDescribesThePresentOne)
         Of<ScrollBar>("HScroll1"), "赤の強さ 0～255 (red channel, 0 to 255)、(10,0,171)、16進数 0A00AB、青 (blue)");
     EXPECT_EQ(
         Of<ScrollBar>("HScroll2"), "緑の強さ 0～255 (green channel, 0 to 255)、(10,0,171)、16進数 0A00AB、青 (blue)");
-    EXPECT_EQ(Shown(form.Find<PictureBox>("Picture1")), "(10,0,171)、青 (blue)");
+    EXPECT_EQ(Shown("Picture1"), "(10,0,171)、青 (blue)");
     Set("HScroll1", 255);
     Set("HScroll2", 128);
     Set("HScroll3", 0);
     EXPECT_EQ(Said().back(), "(255,128,0)、16進数 FF8000、橙 (orange)");
 }
 
-TEST_F(MixerOutcome, LabelsAreNamedByTheirCurrentCaption)
-{
-    Label& triple = form.Find<Label>("Label2");
-    EXPECT_EQ(AccessibleName(triple), "RGB = (0,0,0)");
-    Set("HScroll1", 255);
-    EXPECT_EQ(AccessibleName(triple), "RGB = (255,0,0)");
-    EXPECT_EQ(AccessibleName(form.Find<Label>("Label4")), "FF0000");
-}
-
-// While no tool listens nothing is said or described; one that starts, or starts again, finds every
-// control describing the window as it stands.
+// While no tool listens nothing is said or described; when one starts, or starts again, the face has
+// every open window describe itself as it stands.
 TEST_F(MixerOutcome, AToolThatStartsLaterHearsThePresentState)
 {
-    Form5 flask;
+    Form5 flask(face);
     flask.Show();
-    QAccessible::setActive(false);
+    face.listening = false;
     Set("HScroll1", 255);
     flask.Find<ScrollBar>("HScroll3").SetValue(25);
     EXPECT_TRUE(Said().empty());
     EXPECT_EQ(
         Of<ScrollBar>("HScroll2"), "緑の強さ 0～255 (green channel, 0 to 255)、(0,0,0)、16進数 000000、黒 (black)");
-    QAccessible::setActive(true);
+    face.listening = true;
+    form.Describe();
+    flask.Describe();
     EXPECT_TRUE(Said().empty());
     EXPECT_EQ(
         Of<ScrollBar>("HScroll2"), "緑の強さ 0～255 (green channel, 0 to 255)、(255,0,0)、16進数 FF0000、赤 (red)");
-    EXPECT_EQ(Shown(flask.Find<PictureBox>("Picture1")), "液体 (liquid) (0,0,250)、青 (blue)");
+    EXPECT_EQ(face.descriptions[&flask.Find<PictureBox>("Picture1")],
+        "半分まで液体の入ったフラスコ (a flask half full of the liquid)、液体 (liquid) (0,0,250)、青 (blue)");
 }
 
 using ShareOutcome = OpenWindow<Form1>;
 
 TEST_F(ShareOutcome, TheBarTellsBothSharesAndTheMixedColour)
 {
-    EXPECT_EQ(Shown(form.Find<PictureBox>("Picture1")), "(128,0,128)、暗い紫 (dark purple)");
+    EXPECT_EQ(Shown("Picture1"), "(128,0,128)、暗い紫 (dark purple)");
     Set("HScroll1", 80);
     EXPECT_EQ(Said(), Texts { "赤 80％、青 20％、(204,0,50)、赤 (red)" });
 }
@@ -139,7 +117,7 @@ TEST_F(OverlapOutcome, TheStripBarsTellBoundaryOverlapAndTheColoursShown)
         = "上端 (top) (64,64,64)、濃い灰色 (dark grey)、境界で (at the boundary) (126,126,126)、灰色 "
           "(grey)、下端 (bottom) (255,255,255)、白 (white)";
     EXPECT_EQ(Said(), Texts { "境界 (boundary) 1000、重なり (overlap) 40％、" + strip });
-    EXPECT_EQ(Shown(form.Find<PictureBox>("Picture1")), strip);
+    EXPECT_EQ(Shown("Picture1"), strip);
 }
 
 // What a Set press painted is said once; afterwards the button tells what it would paint.
@@ -212,55 +190,10 @@ TEST_F(PhotoOutcome, TheScanTellsItsCountTheBarsTheNewColourAndTheChangeWhatItPa
     EXPECT_EQ(Said(), Texts { count + " 個の点を塗った (painted " + count + " points)、(0,0,250)、青 (blue)" });
     // Once a bar has moved on, the button no longer claims what it painted: it tells what the photo shows.
     Set("HScroll3", 0);
-    EXPECT_EQ(Shown(form.Find<PictureBox>("Picture1")), scan + "、液体 (liquid) (0,0,250)、青 (blue)");
+    EXPECT_EQ(Shown("Picture1"), scan + "、液体 (liquid) (0,0,250)、青 (blue)");
     EXPECT_EQ(Of<CommandButton>("Command2"),
         "見つけた点を選んだ色で塗る (repaints the found points in the chosen colour)、" + scan
             + "、液体 (liquid) (0,0,250)、青 (blue)");
-}
-
-TEST(Roles, WindowsAreFramesNamedByTheirTitlesAndPicturesAreImages)
-{
-    Catalogue catalogue;
-    Form2 mixer;
-    mixer.Show();
-    for (QWidget* window : std::initializer_list<QWidget*> { &catalogue.StartUp(), &mixer }) {
-        QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window);
-        EXPECT_EQ(frame->role(), QAccessible::Window);
-    }
-    EXPECT_EQ(AccessibleName(catalogue.StartUp()), "メニュー (menu)");
-    EXPECT_EQ(AccessibleName(mixer), "RGB → 1677万色");
-    QAccessibleInterface* swatch = QAccessible::queryAccessibleInterface(&mixer.Find<PictureBox>("Picture1"));
-    EXPECT_EQ(swatch->role(), QAccessible::Graphic);
-    EXPECT_EQ(swatch->text(QAccessible::Name).toStdString(), "色の表示 (colour display)");
-}
-
-// The names of the window's controls in the order Tab really visits them, from the one focused on opening.
-std::string TabChain(const QWidget& window)
-{
-    std::string chain;
-    QWidget* first = window.focusWidget();
-    QWidget* widget = first;
-    do {
-        if (widget->focusPolicy() & Qt::TabFocus && widget->isVisible())
-            chain += (chain.empty() ? "" : "、") + widget->accessibleName().toStdString();
-        widget = widget->nextInFocusChain();
-    } while (widget != first);
-    return chain;
-}
-
-TEST(KeyboardHelp, ListsEveryTabStopInTheOrderTabVisitsThem)
-{
-    Catalogue catalogue;
-    catalogue.StartUp().Show();
-    const std::vector<toolkit::Window*> windows { &catalogue.StartUp(), &catalogue.Open(catalogue.form1),
-        &catalogue.Open(catalogue.form2), &catalogue.Open(catalogue.form3), &catalogue.Open(catalogue.form4),
-        &catalogue.Open(catalogue.form5), &catalogue.Open(catalogue.form6) };
-    for (const toolkit::Window* window : windows) {
-        const std::string help = toolkit::KeyboardHelpText(window->Layout());
-        EXPECT_NE(help.find(": " + TabChain(*window) + "\n"), std::string::npos) << help;
-    }
-    EXPECT_EQ(
-        TabChain(*catalogue.form5), "丸底フラスコ (round-bottomed flask)、Draw、液体の Blue、液体の Green、液体の Red");
 }
 
 struct Help {
@@ -285,21 +218,5 @@ TEST_P(KeyboardHelpKeys, NameOnlyTheKeysTheWindowHas)
 INSTANTIATE_TEST_SUITE_P(Windows, KeyboardHelpKeys,
     testing::Values(Help { &Form5Layout, true, true, true }, Help { &Form2Layout, true, false, true },
         Help { &MenuLayout, false, true, false }));
-
-TEST(KeyboardHelpKey, F1InAWindowOpensItsHelp)
-{
-    Form5 form;
-    form.Show();
-    QString shown;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        shown = box->text();
-        QTest::keyClick(box, Qt::Key_Escape);
-    });
-    QTest::keyClick(&form.Find<ScrollBar>("HScroll1"), Qt::Key_F1);
-    EXPECT_EQ(shown.toStdString(), toolkit::KeyboardHelpText(Form5Layout));
-}
 
 } // namespace
