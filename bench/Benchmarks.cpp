@@ -1,19 +1,18 @@
 // The heavy handlers, each run on a real window of the real toolkit, beside two yardsticks:
 // the same calls made one by one through QPainter or QImage (what a plain Qt port costs),
 // and one pass over every visible pixel of the picture box (the physical floor). Then a full
-// repaint of every tool window at 100 %, 200 % and 300 %.
+// repaint of every tool window at 100 %, 200 % and 300 %, and of the RGB mixer after a step of a bar.
 #include "common/ColourValue.h"
+#include "desktop/Application.h"
+#include "desktop/Colours.h"
+#include "desktop/DesktopFace.h"
+#include "desktop/WindowWidget.h"
 #include "forms/Form1/Form1.h"
 #include "forms/Form2/Form2.h"
 #include "forms/Form3/Form3.h"
 #include "forms/Form4/Form4.h"
 #include "forms/Form5/Form5.h"
 #include "forms/Form6/Form6.h"
-#include "toolkit/Application.h"
-#include "toolkit/Colours.h"
-#include "toolkit/CommandButton.h"
-#include "toolkit/PictureBox.h"
-#include "toolkit/ScrollBar.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -29,6 +28,8 @@
 using namespace palettra;
 using common::ColourValue;
 using common::Int16;
+using desktop::DesktopFace;
+using desktop::ToQColor;
 using toolkit::CommandButton;
 using toolkit::PictureBox;
 using toolkit::ScrollBar;
@@ -38,18 +39,19 @@ namespace {
 // An image of the size of the window's Picture1 inner area.
 template <typename Form> QImage InnerImage()
 {
-    Form form;
+    DesktopFace face;
+    Form form(face);
     form.Show();
-    auto& picture = form.template Find<PictureBox>("Picture1");
-    return QImage(
-        picture.width() - 2 * PictureBox::Border, picture.height() - 2 * PictureBox::Border, QImage::Format_RGB32);
+    const toolkit::PixelBuffer& inner = form.template Find<PictureBox>("Picture1").Model().Image();
+    return QImage(inner.Width(), inner.Height(), QImage::Format_RGB32);
 }
 
 // ---- the real handlers ----
 
 void OverlapChange(benchmark::State& state, Int16 boundary)
 {
-    Form3 form;
+    DesktopFace face;
+    Form3 form(face);
     form.Show();
     form.Find<ScrollBar>("VScroll1").SetValue(boundary);
     auto& overlap = form.Find<ScrollBar>("HScroll7");
@@ -63,7 +65,8 @@ void OverlapChange(benchmark::State& state, Int16 boundary)
 
 void GradientChange(benchmark::State& state)
 {
-    Form4 form;
+    DesktopFace face;
+    Form4 form(face);
     form.Show();
     auto& red = form.Find<ScrollBar>("HScroll1");
     Int16 value = 0;
@@ -75,7 +78,8 @@ void GradientChange(benchmark::State& state)
 
 void PhotoScan(benchmark::State& state)
 {
-    Form6 form;
+    DesktopFace face;
+    Form6 form(face);
     form.Show();
     auto& scan = form.Find<CommandButton>("Command1");
     for (auto _ : state)
@@ -84,7 +88,8 @@ void PhotoScan(benchmark::State& state)
 
 void PhotoColourChange(benchmark::State& state)
 {
-    Form6 form;
+    DesktopFace face;
+    Form6 form(face);
     form.Show();
     form.Find<CommandButton>("Command1").SetValue(true);
     auto& change = form.Find<CommandButton>("Command2");
@@ -119,7 +124,7 @@ void ReferenceOverlap(benchmark::State& state, int s)
         QPainter painter(&image);
         painter.scale(image.width() / 1.0, image.height() / 10000.0);
         auto row = [&](int y, ColourValue colour) {
-            painter.setPen(QPen(toolkit::ToQColor(colour), 0));
+            painter.setPen(QPen(ToQColor(colour), 0));
             painter.drawLine(QLineF(0, y, 1, y));
         };
         for (int y = 0; y <= top; ++y)
@@ -140,13 +145,13 @@ void ReferenceGradient(benchmark::State& state)
         QPainter painter(&image);
         painter.setWindow(-5000, 5000, 10000, -10000);
         painter.setViewport(0, 0, image.width(), image.height());
-        painter.setPen(QPen(toolkit::ToQColor(common::RGB(250, 250, 250)), 0));
+        painter.setPen(QPen(ToQColor(common::RGB(250, 250, 250)), 0));
         painter.drawPoint(QPointF(0, 0));
         for (int i = 1; i <= 5000; ++i) {
             const double t = i / 5000.0;
             const Int16 red = common::ToInt16(250 + (10 - 250) * t);
             const Int16 other = common::ToInt16(250 + (0 - 250) * t);
-            painter.setPen(QPen(toolkit::ToQColor(common::RGB(red, other, other)), 0));
+            painter.setPen(QPen(ToQColor(common::RGB(red, other, other)), 0));
             const float f = static_cast<float>(i);
             painter.drawLine(QLineF(f, f, f, -f));
             painter.drawLine(QLineF(f, -f, -f, -f));
@@ -247,17 +252,46 @@ void LimitRead(benchmark::State& state)
 
 // ---- a whole window painted at a zoom step ----
 
+// An image of the window's size at the screen's resolution.
+QImage ScreenImage(const QWidget& window)
+{
+    const qreal ratio = window.devicePixelRatioF();
+    QImage image(window.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
 // Everything the screen would get from a full repaint of the window, at the screen's resolution.
 template <typename Form> void Repaint(benchmark::State& state, double step)
 {
-    Form form;
+    DesktopFace face;
+    Form form(face);
     form.Show();
     form.ZoomTo(step);
-    const qreal ratio = form.devicePixelRatioF();
-    QImage image(form.size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(ratio);
+    QWidget& window = static_cast<desktop::WindowWidget&>(form.Peer());
+    QImage image = ScreenImage(window);
     for (auto _ : state) {
-        form.render(&image);
+        window.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+// A step of the mixer's red bar and the repaint that follows: two of its large captions change, so
+// above 64 device pixels their pictures are drawn afresh, and the four others are not.
+void StepAndRepaint(benchmark::State& state, double step)
+{
+    DesktopFace face;
+    Form2 form(face);
+    form.Show();
+    form.ZoomTo(step);
+    QWidget& window = static_cast<desktop::WindowWidget&>(form.Peer());
+    QImage image = ScreenImage(window);
+    auto& red = form.Find<ScrollBar>("HScroll1");
+    Int16 value = 0;
+    for (auto _ : state) {
+        value = static_cast<Int16>(1 - value);
+        red.SetValue(value);
+        window.render(&image);
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -272,7 +306,8 @@ const std::vector<double> RepaintSteps { 1, 2, 3 };
 std::vector<RepaintCase> RepaintCases()
 {
     return { { "Form1", Repaint<Form1> }, { "Form2", Repaint<Form2> }, { "Form3", Repaint<Form3> },
-        { "Form4", Repaint<Form4> }, { "Form5", Repaint<Form5> }, { "Form6", Repaint<Form6> } };
+        { "Form4", Repaint<Form4> }, { "Form5", Repaint<Form5> }, { "Form6", Repaint<Form6> },
+        { "Form2Step", StepAndRepaint } };
 }
 
 std::string RepaintName(const RepaintCase& c, double step)
@@ -351,7 +386,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    toolkit::ConfigureApplication(application);
+    desktop::ConfigureApplication(application);
     benchmark::Initialize(&argc, argv);
     const std::vector<Case> cases = Cases();
     for (const Case& c : cases)

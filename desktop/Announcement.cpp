@@ -3,6 +3,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QWidget>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
 
 namespace palettra::desktop {
 
@@ -20,9 +23,9 @@ void InstallAnnouncements() { }
 
 namespace {
 
-    // Before Qt 6.8 a name or description change reaches AT-SPI without its new text, and Orca cannot
-    // speak it; what it does speak is a notification that becomes showing. So each window gets a hidden
-    // child of that role, which is shown and hidden again to say one text.
+    // Qt 6.4 hands a name or description change to AT-SPI without its new text, and Orca 43 cannot
+    // speak it; what Orca does speak is a notification that becomes showing, by its name. So each
+    // window gets a hidden child of that role, shown and at once hidden again to say one text.
     class Notification : public QWidget {
     public:
         explicit Notification(QWidget& window)

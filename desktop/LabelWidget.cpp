@@ -1,9 +1,12 @@
 #include "desktop/LabelWidget.h"
 
 #include "desktop/Colours.h"
-#include "desktop/Fonts.h"
 #include "desktop/Described.h"
+#include "desktop/Fonts.h"
 #include "desktop/QtGeometry.h"
+
+#include <QPainter>
+#include <QStyleOption>
 
 namespace palettra::desktop {
 
@@ -31,6 +34,7 @@ void LabelWidget::ShowCaption(const std::string& caption)
 void LabelWidget::Place(const Rect& box, double zoom)
 {
     setFont(LabelFont(font_, zoom));
+    cache_.Clear();
     layoutGeometry_ = ToQRect(box);
     ShowWhole();
 }
@@ -52,6 +56,32 @@ void LabelWidget::ShowWhole()
     else
         grown.setWidth(needed);
     setGeometry(grown);
+}
+
+// Below Qt's limit on the letters it keeps, the label paints as any label does.
+void LabelWidget::paintEvent(QPaintEvent* event)
+{
+    if (!CaptionCache::Needed(font(), devicePixelRatioF())) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QStyleOption option;
+    option.initFrom(this);
+    QPainter painter(this);
+    // The ratio of the device painted on, which an image rendered for another screen need not share.
+    const qreal ratio = painter.deviceTransform().m11();
+    const CaptionCache::Caption caption { text(), font(), option.palette.color(foregroundRole()), size(), ratio };
+    painter.drawPixmap(0, 0, cache_.Picture(caption, [&](QPainter& onto) { DrawCaption(onto, option); }));
+}
+
+// The caption as QLabel draws plain text.
+void LabelWidget::DrawCaption(QPainter& painter, const QStyleOption& option) const
+{
+    const Qt::LayoutDirection direction = text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    const int flags = QStyle::visualAlignment(direction, alignment())
+        | (direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft);
+    painter.setFont(font());
+    style()->drawItemText(&painter, contentsRect(), flags, option.palette, isEnabled(), text(), foregroundRole());
 }
 
 } // namespace palettra::desktop

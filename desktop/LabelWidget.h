@@ -1,8 +1,11 @@
 #pragma once
 
+#include "desktop/CaptionCache.h"
 #include "toolkit/controls/Label.h"
 
 #include <QLabel>
+
+class QStyleOption;
 
 namespace palettra::desktop {
 
@@ -16,11 +19,16 @@ public:
     void Place(const toolkit::Rect& box, double zoom) override;
     void Describe(const std::string& description) override;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void ShowWhole();
+    void DrawCaption(QPainter& painter, const QStyleOption& option) const;
 
     toolkit::LayoutFont font_;
     QRect layoutGeometry_;
+    CaptionCache cache_;
 };
 
 } // namespace palettra::desktop

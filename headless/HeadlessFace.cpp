@@ -1,6 +1,10 @@
 #include "headless/HeadlessFace.h"
 
 #include "headless/JpegFile.h"
+#include "toolkit/controls/CommandButton.h"
+#include "toolkit/controls/Label.h"
+#include "toolkit/controls/PictureBox.h"
+#include "toolkit/controls/ScrollBar.h"
 
 namespace palettra::headless {
 
@@ -8,24 +12,38 @@ using namespace toolkit;
 
 namespace {
 
+    // A control's peer keeps its description where the tests read it, as long as the control exists.
     template <typename Peer> class Unseen : public Peer {
     public:
+        Unseen(HeadlessFace& face, const Control& control)
+            : face_(face)
+            , control_(control)
+        {
+        }
+        ~Unseen() override { face_.descriptions.erase(&control_); }
         void Place(const Rect&, double) override { }
-        void Describe(const std::string&) override { }
+        void Describe(const std::string& description) override { face_.descriptions[&control_] = description; }
+
+    private:
+        HeadlessFace& face_;
+        const Control& control_;
     };
 
     class UnseenBar : public Unseen<ScrollBarPeer> {
     public:
+        using Unseen::Unseen;
         void ShowValue(int) override { }
     };
 
     class UnseenLabel : public Unseen<LabelPeer> {
     public:
+        using Unseen::Unseen;
         void ShowCaption(const std::string&) override { }
     };
 
     class UnseenPicture : public Unseen<PicturePeer> {
     public:
+        using Unseen::Unseen;
         void ShowChange() override { }
     };
 
@@ -49,10 +67,19 @@ namespace {
 } // namespace
 
 std::unique_ptr<WindowPeer> HeadlessFace::MakePeer(Window&) { return std::make_unique<UnseenWindow>(*this); }
-std::unique_ptr<ScrollBarPeer> HeadlessFace::MakePeer(ScrollBar&) { return std::make_unique<UnseenBar>(); }
-std::unique_ptr<LabelPeer> HeadlessFace::MakePeer(Label&) { return std::make_unique<UnseenLabel>(); }
-std::unique_ptr<ButtonPeer> HeadlessFace::MakePeer(CommandButton&) { return std::make_unique<Unseen<ButtonPeer>>(); }
-std::unique_ptr<PicturePeer> HeadlessFace::MakePeer(PictureBox&) { return std::make_unique<UnseenPicture>(); }
+std::unique_ptr<ScrollBarPeer> HeadlessFace::MakePeer(ScrollBar& bar)
+{
+    return std::make_unique<UnseenBar>(*this, bar);
+}
+std::unique_ptr<LabelPeer> HeadlessFace::MakePeer(Label& label) { return std::make_unique<UnseenLabel>(*this, label); }
+std::unique_ptr<ButtonPeer> HeadlessFace::MakePeer(CommandButton& button)
+{
+    return std::make_unique<Unseen<ButtonPeer>>(*this, button);
+}
+std::unique_ptr<PicturePeer> HeadlessFace::MakePeer(PictureBox& picture)
+{
+    return std::make_unique<UnseenPicture>(*this, picture);
+}
 
 PixelBuffer HeadlessFace::StoredPicture(const std::string& name) { return ReadJpeg(AssetPath(name)); }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "toolkit/Face.h"
+#include "toolkit/controls/Control.h"
 #include "toolkit/picture/Rasteriser.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -10,7 +12,8 @@ namespace palettra::headless {
 
 // A face that shows nothing: the core's windows run their handlers, draw into their pictures and
 // read them back with no platform at all, for tests and measurements. What a user would have seen
-// of the program itself (its error reports, its announcements, its end) is kept here to be read.
+// or heard of the program (its error reports, its announcements, the controls' descriptions, its end)
+// is kept here to be read.
 class HeadlessFace : public toolkit::Face {
 public:
     std::unique_ptr<toolkit::WindowPeer> MakePeer(toolkit::Window& window) override;
@@ -29,6 +32,7 @@ public:
     bool ended = false;
     std::vector<int> errors; // the codes of the run-time errors reported, in order
     std::vector<std::string> announcements;
+    std::map<const toolkit::Control*, std::string> descriptions; // each control's, as last told
 
 private:
     class NoStrokes : public toolkit::Rasteriser {

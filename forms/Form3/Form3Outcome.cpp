@@ -57,8 +57,12 @@ void Form3::BindOutcomes()
     Tell(VScroll1(), [this] { return OverlapOutcome(); });
     // What a press painted is no longer true once a bar has moved; between presses the button tells
     // what it would paint.
-    Tell(Command1(), [this] { return SetOutcome(Picture2()); }, [this, a] { return SetReadyText(a, Picture2()); });
-    Tell(Command2(), [this] { return SetOutcome(Picture3()); }, [this, b] { return SetReadyText(b, Picture3()); });
+    const auto paintedA = [this] { return SetOutcome(Picture2()); };
+    const auto paintedB = [this] { return SetOutcome(Picture3()); };
+    const auto readyA = [this, a] { return SetReadyText(a, Picture2()); };
+    const auto readyB = [this, b] { return SetReadyText(b, Picture3()); };
+    Tell(Command1(), paintedA, readyA);
+    Tell(Command2(), paintedB, readyB);
     Tell(Command3(), [this] { return BoundaryText(); });
     Tell(Picture1(), [this] { return StripText(); });
     for (auto* swatch : { &Picture2(), &Picture3(), &Picture4() })

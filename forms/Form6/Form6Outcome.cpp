@@ -51,9 +51,11 @@ void Form6::BindOutcomes()
 {
     for (auto* bar : { &HScroll1(), &HScroll2(), &HScroll3() })
         Tell(*bar, [this] { return NewColourText(); });
+    const auto painted = [this] { return ChangeOutcome(); };
+    const auto photo = [this] { return PhotoText(); };
     Tell(Command1(), [this] { return ScanText(); });
-    Tell(Command2(), [this] { return ChangeOutcome(); }, [this] { return PhotoText(); });
-    Tell(Picture1(), [this] { return PhotoText(); });
+    Tell(Command2(), painted, photo);
+    Tell(Picture1(), photo);
 }
 
 } // namespace palettra

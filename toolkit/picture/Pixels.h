@@ -48,6 +48,8 @@ public:
     // Copies as much of the picture as fits, to the top left.
     void Paste(const PixelBuffer& picture);
 
+    bool operator==(const PixelBuffer&) const = default;
+
 private:
     int width_ = 0;
     int height_ = 0;

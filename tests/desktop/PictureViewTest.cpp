@@ -1,8 +1,11 @@
+#include "desktop/DesktopFace.h"
 #include "desktop/QtRasteriser.h"
-#include "tests/Enlarged.h"
+#include "forms/Form6/Form6.h"
 #include "tests/PictureLayout.h"
-#include "toolkit/PictureBox.h"
+#include "tests/desktop/Enlarged.h"
+#include "tests/desktop/Widgets.h"
 #include "toolkit/Window.h"
+#include "toolkit/controls/PictureBox.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -12,6 +15,8 @@
 using namespace palettra;
 using namespace palettra::toolkit;
 using common::ColourValue;
+using desktop::ImageView;
+using tests::WidgetOf;
 
 namespace {
 
@@ -27,6 +32,23 @@ TEST(QtRasteriser, PaintsIntoThePicturesPixels)
     EXPECT_EQ(model.Point(0, -30), 0x0000FF);
     EXPECT_EQ(model.Point(20, 20), 0x00FF00);
     EXPECT_EQ(model.Point(0, 20), 0xFFFFFF);
+}
+
+TEST(QtRasteriser, CirclesAndArcsDrawOutlinesOnly)
+{
+    desktop::QtRasteriser rasteriser;
+    PictureModel picture({ 100, 100 }, BoxLayout(), rasteriser);
+    picture.Scale(-50, 50, 50, -50);
+    picture.SetDrawWidth(3);
+    picture.Circle(0, 0, 30, 0x0000FF);
+    EXPECT_EQ(picture.Point(30, 0), 0x0000FF);
+    EXPECT_EQ(picture.Point(0, -30), 0x0000FF);
+    EXPECT_EQ(picture.Point(0, 0), 0xFFFFFF);
+    picture.SetBackColor(0xFFFFFF);
+    picture.Circle(0, 0, 30, 0, 0.6f * 3.14159265f, 0.4f * 3.14159265f);
+    EXPECT_EQ(picture.Point(0, -30), 0); // the bottom lies on the arc
+    EXPECT_EQ(picture.Point(-30, 0), 0);
+    EXPECT_EQ(picture.Point(0, 30), 0xFFFFFF); // the gap at the top
 }
 
 const WindowLayout ViewLayout { .name = "View", .caption = "View", .controls = { BoxLayout() } };
@@ -47,13 +69,15 @@ protected:
         picture.FinishDrawing();
     }
     PictureBox& Picture() { return window.Find<PictureBox>("Picture1"); }
-    QImage Shown() { return Enlarged(Picture(), QSize(104, 104), GetParam().zoom, GetParam().pixelRatio); }
-    Window window { ViewLayout };
+    QImage Shown() { return Enlarged(WidgetOf(Picture()), QSize(104, 104), GetParam().zoom, GetParam().pixelRatio); }
+    desktop::DesktopFace face;
+    Window window { ViewLayout, face };
 };
 
 TEST_P(PictureView, ShowsTheModelScaledAndLeavesItAsItWas)
 {
-    const QImage model = Picture().Snapshot();
+    const PixelBuffer pixels = Picture().Snapshot();
+    const QImage model = ImageView(pixels);
     const QImage shown = Shown();
     const double scale = GetParam().zoom * GetParam().pixelRatio;
     ASSERT_EQ(shown.width(), std::lround(104 * GetParam().zoom) * GetParam().pixelRatio);
@@ -71,7 +95,7 @@ TEST_P(PictureView, ShowsTheModelScaledAndLeavesItAsItWas)
     EXPECT_EQ(shown.pixelColor(static_cast<int>(1.5 * scale), middle), QColor(105, 105, 105));
     EXPECT_EQ(shown.pixelColor(shown.width() - 1, middle), QColor(Qt::white));
     EXPECT_EQ(shown.pixelColor(static_cast<int>(shown.width() - 1.5 * scale), middle), QColor(227, 227, 227));
-    EXPECT_EQ(Picture().Snapshot(), model);
+    EXPECT_EQ(Picture().Snapshot(), pixels);
     EXPECT_EQ(Picture().Point(42.5f, 57.5f), Checker(42, 57));
 }
 
@@ -81,7 +105,8 @@ TEST_P(PictureView, AtAWholeScaleShowsEachPixelAsABlock)
     const double scale = GetParam().zoom * GetParam().pixelRatio;
     if (scale != std::round(scale))
         GTEST_SKIP() << "smoothed";
-    const QImage model = Picture().Snapshot();
+    const PixelBuffer pixels = Picture().Snapshot();
+    const QImage model = ImageView(pixels);
     const QImage shown = Shown();
     const int n = static_cast<int>(scale);
     for (int y = 2 * n; y < 102 * n; ++y)
@@ -94,5 +119,19 @@ INSTANTIATE_TEST_SUITE_P(Scales, PictureView,
         Enlargement { 1, 2, "DisplayScale2" }, Enlargement { 1.5, 2, "Zoom150AtDisplayScale2" },
         Enlargement { 3, 1, "Zoom300" }),
     [](const testing::TestParamInfo<Enlargement>& info) { return info.param.name; });
+
+// Twice as large, the photo is smoothed rather than doubled into blocks, and the picture itself stays as stored.
+TEST(PhotoView, TheEnlargedPictureIsSmoothNotBlocky)
+{
+    desktop::DesktopFace face;
+    Form6 form(face);
+    form.Show();
+    PictureBox& picture = form.Find<PictureBox>("Picture1");
+    const PixelBuffer stored = picture.Snapshot();
+    const QImage shown = Enlarged(WidgetOf(picture), QSize(284, 500), 2, 1);
+    EXPECT_GT(UnevenSquares(shown, QRect(4, 4, 2 * stored.Width(), 2 * stored.Height())),
+        stored.Width() * stored.Height() / 10);
+    EXPECT_EQ(picture.Snapshot(), stored);
+}
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "forms/Form3/Form3.h"
-#include "toolkit/CommandButton.h"
-#include "toolkit/PictureBox.h"
-#include "toolkit/ScrollBar.h"
+#include "headless/HeadlessFace.h"
 
 #include <gtest/gtest.h>
 
@@ -80,7 +78,8 @@ protected:
             EXPECT_EQ(Row(y), b) << "row " << y;
     }
 
-    Form3 form;
+    headless::HeadlessFace face;
+    Form3 form { face };
     Channels blank;
     Channels unsetMid;
 };

@@ -1,39 +1,40 @@
 #include "forms/Form6/Form6.h"
-#include "tests/Enlarged.h"
-#include "toolkit/CommandButton.h"
-#include "toolkit/PictureBox.h"
-#include "toolkit/ScrollBar.h"
+#include "headless/HeadlessFace.h"
+#include "headless/JpegFile.h"
 
-#include <QImage>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 using namespace palettra;
+using common::RGB;
 using toolkit::CommandButton;
 using toolkit::PictureBox;
+using toolkit::Pixel;
+using toolkit::PixelBuffer;
 using toolkit::ScrollBar;
+using toolkit::ToPixel;
 
 namespace {
 
-constexpr QRgb Key = 0xFF0000FE; // Form6::KeyColour as the image stores it
+constexpr Pixel Key = ToPixel(Form6::KeyColour);
 constexpr int InnerWidth = 280;
 constexpr int InnerHeight = 496;
 
 // The stored picture as decoded, cut to the part the box shows.
-QImage Shown()
+PixelBuffer Shown()
 {
-    return QImage(":/assets/apparatus.jpg").convertToFormat(QImage::Format_RGB32).copy(0, 0, InnerWidth, InnerHeight);
+    PixelBuffer shown({ InnerWidth, InnerHeight });
+    shown.Paste(headless::ReadJpeg(headless::AssetPath("apparatus.jpg")));
+    return shown;
 }
 
 // The shown picture with exactly its key pixels in the given colour.
-QImage KeyPixelsIn(QRgb colour)
+PixelBuffer KeyPixelsIn(common::ColourValue colour)
 {
-    QImage picture = Shown();
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            if (picture.pixel(x, y) == Key)
-                picture.setPixel(x, y, colour);
+    PixelBuffer picture = Shown();
+    std::replace(picture.Data(), picture.Data() + InnerWidth * InnerHeight, Key, ToPixel(colour));
     return picture;
 }
 
@@ -49,26 +50,18 @@ protected:
         form.Find<ScrollBar>("HScroll3").SetValue(blue);
     }
     PictureBox& Picture() { return form.Find<PictureBox>("Picture1"); }
-    Form6 form;
+    headless::HeadlessFace face;
+    Form6 form { face };
 };
 
 TEST_F(Form6Test, ShowsThePictureUnscaledAtTheTopLeft) { EXPECT_EQ(Picture().Snapshot(), Shown()); }
-
-// Twice as large, the photo is smoothed rather than doubled into blocks, and the picture itself stays as stored.
-TEST_F(Form6Test, TheEnlargedPictureIsSmoothNotBlocky)
-{
-    const QImage shown = Enlarged(Picture(), QSize(284, 500), 2, 1);
-    const int squares = InnerWidth * InnerHeight;
-    EXPECT_GT(UnevenSquares(shown, QRect(4, 4, 2 * InnerWidth, 2 * InnerHeight)), squares / 10);
-    EXPECT_EQ(Picture().Snapshot(), Shown());
-}
 
 TEST_F(Form6Test, ScanRecordsEverySamplePointOnAKeyPixelAndNoOther)
 {
     Scan();
     EXPECT_EQ(Picture().ScaleWidth(), 426);
     EXPECT_EQ(Picture().ScaleHeight(), 750);
-    const QImage shown = Shown();
+    const PixelBuffer shown = Shown();
     // The box maps a user unit to pixels by this product; at 2/3 pixel per unit most pixels get two points.
     auto pixel = [](int unit, int pixels, int units) { return static_cast<int>(unit * (pixels / double(units))); };
     int recorded = 0, sharedPixels = 0;
@@ -76,7 +69,7 @@ TEST_F(Form6Test, ScanRecordsEverySamplePointOnAKeyPixelAndNoOther)
         const int column = pixel(x, InnerWidth, 426);
         for (int y = 0; y <= 750; ++y) {
             const int row = pixel(y, InnerHeight, 750);
-            const bool key = column < InnerWidth && row < InnerHeight && shown.pixel(column, row) == Key;
+            const bool key = column < InnerWidth && row < InnerHeight && shown.Data()[row * InnerWidth + column] == Key;
             ASSERT_EQ(form.KeyMaskAt(x, y) == Form6::Cell::Key, key) << "at " << x << ", " << y;
             recorded += key;
             sharedPixels += key && y > 0 && pixel(y - 1, InnerHeight, 750) == row;
@@ -88,7 +81,7 @@ TEST_F(Form6Test, ScanRecordsEverySamplePointOnAKeyPixelAndNoOther)
 
 struct Bars {
     common::Int16 red, green, blue;
-    QRgb painted;
+    common::ColourValue painted;
 };
 
 class Form6Repainting : public Form6Test, public testing::WithParamInterface<Bars> { };
@@ -97,7 +90,7 @@ TEST_P(Form6Repainting, FirstRedThenTheNewColourOnExactlyTheKeyPixels)
 {
     Scan();
     ChangeColour();
-    ASSERT_EQ(Picture().Snapshot(), KeyPixelsIn(qRgb(250, 0, 0)));
+    ASSERT_EQ(Picture().Snapshot(), KeyPixelsIn(RGB(250, 0, 0)));
     const Bars& bars = GetParam();
     SetBars(bars.red, bars.green, bars.blue);
     ChangeColour();
@@ -105,8 +98,8 @@ TEST_P(Form6Repainting, FirstRedThenTheNewColourOnExactlyTheKeyPixels)
 }
 
 INSTANTIATE_TEST_SUITE_P(Colours, Form6Repainting,
-    testing::Values(Bars { 0, 0, 0, qRgb(0, 0, 0) }, Bars { 25, 25, 25, qRgb(250, 250, 250) },
-        Bars { 3, 14, 25, qRgb(30, 140, 250) }),
+    testing::Values(
+        Bars { 0, 0, 0, RGB(0, 0, 0) }, Bars { 25, 25, 25, RGB(250, 250, 250) }, Bars { 3, 14, 25, RGB(30, 140, 250) }),
     [](const testing::TestParamInfo<Bars>& info) {
         const Bars& b = info.param;
         return "Bars" + std::to_string(b.red) + "_" + std::to_string(b.green) + "_" + std::to_string(b.blue);
@@ -122,7 +115,7 @@ TEST_F(Form6Test, AScanAfterAChangeFindsNothingSoLaterChangesPaintNothing)
             ASSERT_EQ(form.KeyMaskAt(x, y), Form6::Cell::Empty) << "at " << x << ", " << y;
     SetBars(0, 25, 0);
     ChangeColour();
-    EXPECT_EQ(Picture().Snapshot(), KeyPixelsIn(qRgb(250, 0, 0)));
+    EXPECT_EQ(Picture().Snapshot(), KeyPixelsIn(RGB(250, 0, 0)));
 }
 
 TEST_F(Form6Test, AChangeBeforeAnyScanLeavesThePicture)
@@ -136,14 +129,14 @@ TEST_F(Form6Test, ReopeningShowsThePictureAgainAndKeepsTheRecordedPoints)
 {
     Scan();
     ChangeColour();
-    form.close();
+    form.Close();
     form.Show();
     EXPECT_EQ(Picture().Snapshot(), Shown());
     EXPECT_EQ(Picture().ScaleWidth(), InnerWidth * 15);
     EXPECT_EQ(form.Find<ScrollBar>("HScroll1").Value(), 25);
     SetBars(0, 25, 0);
     ChangeColour();
-    EXPECT_EQ(Picture().Snapshot(), KeyPixelsIn(qRgb(0, 250, 0)));
+    EXPECT_EQ(Picture().Snapshot(), KeyPixelsIn(RGB(0, 250, 0)));
 }
 
 } // namespace

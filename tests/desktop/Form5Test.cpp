@@ -1,9 +1,9 @@
 #include "forms/Form5/Form5.h"
-#include "tests/Enlarged.h"
-#include "toolkit/CommandButton.h"
-#include "toolkit/PictureBox.h"
-#include "toolkit/ScrollBar.h"
+#include "desktop/DesktopFace.h"
+#include "tests/desktop/Enlarged.h"
+#include "tests/desktop/Widgets.h"
 
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -14,6 +14,7 @@ using namespace palettra::toolkit;
 using common::ColourValue;
 using common::Int16;
 using common::RGB;
+using tests::WidgetOf;
 
 namespace {
 
@@ -29,15 +30,20 @@ public:
         Bar("HScroll2").SetValue(g);
         Bar("HScroll3").SetValue(b);
     }
-    void ClickDraw() { QTest::mouseClick(&form.Find<CommandButton>("Command1"), Qt::LeftButton); }
+    void ClickDraw() { QTest::mouseClick(&WidgetOf(form.Find<CommandButton>("Command1")), Qt::LeftButton); }
     ScrollBar& Bar(const char* name) { return form.Find<ScrollBar>(name); }
+    QScrollBar& BarWidget(const char* name) { return WidgetOf<QScrollBar>(Bar(name)); }
     PictureBox& Picture() { return form.Find<PictureBox>("Picture1"); }
     // A point well inside the lower half of the bulb.
     ColourValue Liquid() { return Picture().Point(0, -25); }
-    QImage Shown(double zoom, double pixelRatio) { return Enlarged(Picture(), QSize(467, 467), zoom, pixelRatio); }
+    QImage Shown(double zoom, double pixelRatio)
+    {
+        return Enlarged(WidgetOf(Picture()), QSize(467, 467), zoom, pixelRatio);
+    }
 
 private:
-    Form5 form;
+    desktop::DesktopFace face;
+    Form5 form { face };
 };
 
 struct Mix {
@@ -83,14 +89,14 @@ INSTANTIATE_TEST_SUITE_P(Colours, Form5Figure,
 TEST(Form5, StaysEmptyUntilDrawnThenEveryBarStepRedrawsAtOnce)
 {
     Flask flask;
-    QImage blank = flask.Picture().Snapshot();
-    blank.fill(Qt::white);
+    PixelBuffer blank = flask.Picture().Snapshot();
+    blank.Fill(ToPixel(White));
     EXPECT_EQ(flask.Picture().Snapshot(), blank);
-    QTest::keyClick(&flask.Bar("HScroll1"), Qt::Key_Right);
+    QTest::keyClick(&flask.BarWidget("HScroll1"), Qt::Key_Right);
     EXPECT_EQ(flask.Liquid(), RGB(10, 0, 0));
-    QTest::keyClick(&flask.Bar("HScroll2"), Qt::Key_End);
+    QTest::keyClick(&flask.BarWidget("HScroll2"), Qt::Key_End);
     EXPECT_EQ(flask.Liquid(), RGB(10, 250, 0));
-    auto& blue = flask.Bar("HScroll3");
+    auto& blue = flask.BarWidget("HScroll3");
     blue.setSliderDown(true);
     blue.setSliderPosition(7);
     EXPECT_EQ(flask.Liquid(), RGB(10, 250, 0));
@@ -103,7 +109,7 @@ TEST(Form5, ARedrawLeavesNoTraceOfEarlierRuns)
     Flask repainted;
     repainted.SetBars(25, 12, 3);
     repainted.SetBars(0, 4, 9);
-    const QImage once = repainted.Picture().Snapshot();
+    const PixelBuffer once = repainted.Picture().Snapshot();
     repainted.ClickDraw();
     EXPECT_EQ(repainted.Picture().Snapshot(), once);
     Flask fresh;
@@ -128,7 +134,7 @@ TEST_P(FlaskEnlarged, IsDrawnAtTheScreensResolution)
 {
     Flask flask;
     flask.SetBars(25, 12, 3);
-    const QImage model = flask.Picture().Snapshot();
+    const PixelBuffer model = flask.Picture().Snapshot();
     const QImage shown = flask.Shown(GetParam().zoom, GetParam().pixelRatio);
     EXPECT_GT(UnevenSquares(shown, QRect(4, 4, 926, 926)), 1000);
     EXPECT_EQ(QColor(shown.pixel(OnScreen(shown, 0, -25))), QColor(250, 120, 30));

@@ -1,9 +1,12 @@
 #include "common/Arithmetic.h"
-#include "toolkit/CommandButton.h"
+#include "desktop/DesktopFace.h"
+#include "tests/desktop/Widgets.h"
 #include "toolkit/Window.h"
+#include "toolkit/controls/CommandButton.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -28,8 +31,8 @@ const WindowLayout OverflowLayout {
 // A window with one handler that overflows a 16-bit product on its first run only.
 class OverflowWindow : public Window {
 public:
-    OverflowWindow()
-        : Window(OverflowLayout)
+    explicit OverflowWindow(Face& face)
+        : Window(OverflowLayout, face)
     {
     }
     int started = 0;
@@ -48,8 +51,10 @@ private:
 
 TEST(ErrorReport, IsAModalBoxNamingTheErrorAndTheProgramGoesOn)
 {
-    OverflowWindow window;
+    desktop::DesktopFace face;
+    OverflowWindow window(face);
     window.Show();
+    auto& button = tests::WidgetOf<QPushButton>(window.Find<CommandButton>("Command1"));
     QString title;
     QString text;
     bool modal = false;
@@ -62,7 +67,7 @@ TEST(ErrorReport, IsAModalBoxNamingTheErrorAndTheProgramGoesOn)
         modal = box->isModal();
         box->accept();
     });
-    window.Find<CommandButton>("Command1").click();
+    button.click();
     EXPECT_TRUE(modal);
     EXPECT_TRUE(text.contains(QStringLiteral("オーバーフロー")));
     EXPECT_TRUE(text.contains(QStringLiteral("Overflow")));
@@ -70,7 +75,7 @@ TEST(ErrorReport, IsAModalBoxNamingTheErrorAndTheProgramGoesOn)
     EXPECT_EQ(window.started, 1);
     EXPECT_EQ(window.finished, 0);
 
-    window.Find<CommandButton>("Command1").click();
+    button.click();
     EXPECT_EQ(window.finished, 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }

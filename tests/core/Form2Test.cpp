@@ -1,7 +1,5 @@
 #include "forms/Form2/Form2.h"
-#include "toolkit/Label.h"
-#include "toolkit/PictureBox.h"
-#include "toolkit/ScrollBar.h"
+#include "headless/HeadlessFace.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +24,8 @@ class Form2Mixing : public testing::TestWithParam<Mix> {
 protected:
     void SetUp() override { form.Show(); }
     std::string Caption(const char* name) { return form.Find<Label>(name).Caption(); }
-    Form2 form;
+    headless::HeadlessFace face;
+    Form2 form { face };
 };
 
 TEST_P(Form2Mixing, ShowsSwatchTripleAndCode)
@@ -49,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(EdgeCases, Form2Mixing,
 
 TEST(Form2, OpensBlackAndReturnsToTheSameLookAtZero)
 {
-    Form2 form;
+    headless::HeadlessFace face;
+    Form2 form(face);
     form.Show();
     auto& label2 = form.Find<Label>("Label2");
     auto& label4 = form.Find<Label>("Label4");

@@ -1,12 +1,14 @@
+#include "desktop/DesktopFace.h"
+#include "desktop/Fonts.h"
 #include "forms/Form1/Form1.h"
-#include "layouts/Layouts.h"
-#include "toolkit/Fonts.h"
-#include "toolkit/Label.h"
+#include "tests/AllLayouts.h"
+#include "tests/desktop/Widgets.h"
 #include "toolkit/layout/Twips.h"
 #include "toolkit/layout/Zoom.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QLabel>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -15,11 +17,11 @@
 
 using namespace palettra;
 using namespace palettra::toolkit;
+using desktop::ButtonFont;
+using desktop::LabelFont;
+using tests::AllLayouts;
 
 namespace {
-
-const std::vector<const WindowLayout*> AllLayouts { &MenuLayout, &Form1Layout, &Form2Layout, &Form3Layout, &Form4Layout,
-    &Form5Layout, &Form6Layout };
 
 TEST(LabelFont, ResolvesToTheFaceEveryCaptionWasMeasuredIn)
 {
@@ -81,23 +83,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LabelFont, ACaptionWiderThanItsBoxIsShownWhole)
 {
-    Form1 form;
+    desktop::DesktopFace face;
+    Form1 form(face);
     form.Show();
-    const auto& percent = form.Find<Label>("Label3", 0);
+    const auto& percent = tests::WidgetOf<QLabel>(form.Find<Label>("Label3", 0));
     EXPECT_GE(percent.width(), percent.fontMetrics().horizontalAdvance(percent.text()));
     EXPECT_EQ(percent.x(), Pixels(3480));
     auto& blue = form.Find<Label>("Label1");
     blue.SetCaption("100");
-    EXPECT_EQ(blue.geometry(), QRect(Pixels(2040), Pixels(2520), Pixels(1335), Pixels(735)));
-}
-
-TEST(Layouts, NamesAreUniqueWithinEachWindow)
-{
-    for (const WindowLayout* layout : AllLayouts) {
-        std::map<std::pair<std::string, int>, int> seen;
-        for (const ControlLayout& row : layout->controls)
-            EXPECT_EQ(++seen[std::make_pair(row.name, row.index)], 1) << layout->name << " " << row.name;
-    }
+    EXPECT_EQ(tests::WidgetOf(blue).geometry(), QRect(Pixels(2040), Pixels(2520), Pixels(1335), Pixels(735)));
 }
 
 } // namespace

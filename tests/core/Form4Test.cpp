@@ -1,10 +1,9 @@
 #include "forms/Form4/Form4.h"
-#include "toolkit/PictureBox.h"
-#include "toolkit/ScrollBar.h"
+#include "headless/HeadlessFace.h"
 
-#include <QImage>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <ostream>
@@ -15,6 +14,8 @@ using namespace palettra;
 using common::ColourValue;
 using common::RGB;
 using toolkit::PictureBox;
+using toolkit::Pixel;
+using toolkit::PixelBuffer;
 using toolkit::ScrollBar;
 
 namespace {
@@ -40,7 +41,8 @@ protected:
         }
     }
 
-    Form4 form;
+    headless::HeadlessFace face;
+    Form4 form { face };
 };
 
 // --- The whole sequence, read afresh from the behaviour and drawn without any shortcut ---
@@ -64,7 +66,7 @@ ColourValue SquareColour(const Bars& outer, const Bars& inner, int i)
     return RGB(channel(0), channel(1), channel(2));
 }
 
-QImage EveryLineWrittenInTurn(PictureBox& canvas, const Bars& outer, const Bars& inner)
+PixelBuffer EveryLineWrittenInTurn(PictureBox& canvas, const Bars& outer, const Bars& inner)
 {
     canvas.SetBackColor(Sentinel);
     canvas.Scale(-5000, 5000, 5000, -5000);
@@ -82,17 +84,16 @@ QImage EveryLineWrittenInTurn(PictureBox& canvas, const Bars& outer, const Bars&
     return canvas.Snapshot();
 }
 
-std::string Differences(const QImage& actual, const QImage& expected)
+std::string Differences(const PixelBuffer& actual, const PixelBuffer& expected)
 {
-    if (actual.size() != expected.size())
+    if (actual.Width() != expected.Width() || actual.Height() != expected.Height())
         return "sizes differ";
     int count = 0;
     std::ostringstream first;
-    for (int y = 0; y < actual.height(); ++y)
-        for (int x = 0; x < actual.width(); ++x)
-            if (actual.pixel(x, y) != expected.pixel(x, y) && count++ == 0)
-                first << ", first at (" << x << ", " << y << ") " << std::hex << actual.pixel(x, y) << " for "
-                      << expected.pixel(x, y);
+    for (int i = 0; i < actual.Width() * actual.Height(); ++i)
+        if (actual.Data()[i] != expected.Data()[i] && count++ == 0)
+            first << ", first at (" << i % actual.Width() << ", " << i / actual.Width() << ") " << std::hex
+                  << actual.Data()[i] << " for " << expected.Data()[i];
     return count == 0 ? "" : std::to_string(count) + " pixels differ" + first.str();
 }
 
@@ -109,7 +110,7 @@ TEST_P(Form4Repaint, LeavesThePixelsOfEveryLineWrittenInTurn)
 {
     const Pair& pair = GetParam();
     SetColours(pair.outer, pair.inner);
-    const QImage repainted = Canvas().Snapshot();
+    const PixelBuffer repainted = Canvas().Snapshot();
     EXPECT_EQ(Differences(repainted, EveryLineWrittenInTurn(Canvas(), pair.outer, pair.inner)), "");
 
     // A channel both colours share is that value on every pixel, the centre included.
@@ -117,11 +118,10 @@ TEST_P(Form4Repaint, LeavesThePixelsOfEveryLineWrittenInTurn)
         if (pair.outer[channel] != pair.inner[channel])
             continue;
         const int shared = 10 * pair.inner[channel];
-        const int shift = 16 - 8 * channel; // QRgb holds red highest
-        int others = 0;
-        for (int y = 0; y < repainted.height(); ++y)
-            for (int x = 0; x < repainted.width(); ++x)
-                others += static_cast<int>((repainted.pixel(x, y) >> shift & 0xFF) != static_cast<unsigned>(shared));
+        const int shift = 16 - 8 * channel; // a pixel holds red highest
+        const Pixel* const pixels = repainted.Data();
+        const int others = static_cast<int>(std::count_if(pixels, pixels + repainted.Width() * repainted.Height(),
+            [&](Pixel pixel) { return (pixel >> shift & 0xFF) != static_cast<unsigned>(shared); }));
         EXPECT_EQ(others, 0) << "channel " << channel;
     }
 }

@@ -1,4 +1,4 @@
-#include "toolkit/Application.h"
+#include "desktop/Application.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    palettra::toolkit::ConfigureApplication(application);
+    palettra::desktop::ConfigureApplication(application);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

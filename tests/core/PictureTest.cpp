@@ -8,6 +8,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <random>
 #include <vector>
 
 using namespace palettra;
@@ -159,6 +160,46 @@ TEST(PictureModel, ARecordedFigureKeepsOneCallPerShape)
     model.SetBackColor(White);
     EXPECT_TRUE(model.Figure()->Complete());
     EXPECT_EQ(model.Figure()->Size(), 0u);
+}
+
+// A line along an axis of the scale takes a short cut; a line that leans within one pixel
+// column or row goes the general way. Both must paint the same pixels, wherever their ends lie,
+// and neither needs the face's painter.
+TEST(PictureModel, AxisLinesPaintAsLinesLeaningWithinOnePixel)
+{
+    StrokeList rasteriser;
+    PictureModel model(BoxPixels, BoxLayout(), rasteriser);
+    model.Scale(-5, 35, 25, -5); // 0.3 units a pixel across, 0.4 down, y growing upward
+    std::mt19937 random(3);
+    std::uniform_int_distribution<int> pixel(-10, 109); // some lie outside
+    std::uniform_real_distribution<float> anywhere(-20, 50);
+    struct Segment {
+        bool vertical;
+        float across, from, to;
+        ColourValue colour;
+    };
+    std::vector<Segment> segments;
+    for (int i = 0; i < 3000; ++i) {
+        const bool vertical = i % 2 == 0;
+        // The middle of a pixel column or row, so that a lean of a quarter pixel stays inside it.
+        const float across = vertical ? -5 + (pixel(random) + 0.5f) * 0.3f : 35 - (pixel(random) + 0.5f) * 0.4f;
+        segments.push_back({ vertical, across, anywhere(random), anywhere(random), static_cast<ColourValue>(i) });
+    }
+    auto draw = [&](float lean) {
+        model.SetBackColor(White);
+        for (const Segment& s : segments) {
+            if (s.vertical)
+                model.Line(s.across, s.from, s.across + 0.075f * lean, s.to, s.colour);
+            else
+                model.Line(s.from, s.across, s.to, s.across - 0.1f * lean, s.colour);
+        }
+        return model.Snapshot();
+    };
+    const PixelBuffer straight = draw(0);
+    EXPECT_EQ(straight, draw(1));
+    EXPECT_TRUE(rasteriser.strokes.empty());
+    draw(20); // a lean across pixels goes to the painter
+    EXPECT_FALSE(rasteriser.strokes.empty());
 }
 
 } // namespace

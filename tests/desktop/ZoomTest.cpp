@@ -1,16 +1,15 @@
 #include "toolkit/layout/Zoom.h"
 
-#include "toolkit/QtGeometry.h"
+#include "desktop/DesktopFace.h"
+#include "desktop/QtGeometry.h"
 #include "shell/Catalogue.h"
-#include "tests/ScrollBarPart.h"
-#include "toolkit/CommandButton.h"
-#include "toolkit/Fonts.h"
-#include "toolkit/Label.h"
-#include "toolkit/PictureBox.h"
-#include "toolkit/ScrollBar.h"
+#include "tests/desktop/ScrollBarPart.h"
+#include "tests/desktop/Widgets.h"
 #include "toolkit/layout/Twips.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -21,6 +20,9 @@
 
 using namespace palettra;
 using namespace palettra::toolkit;
+using desktop::ToQSize;
+using tests::WidgetOf;
+using tests::WindowOf;
 
 namespace {
 
@@ -55,9 +57,9 @@ void ExpectControlsAt(const Window& window, double factor, QPoint corner)
             continue;
         const QRect expected(corner.x() + Pixels(row.left, factor), corner.y() + Pixels(row.top, factor),
             Pixels(row.width, factor), Pixels(row.height, factor));
-        const QWidget& widget = window.Find<QWidget>(row.name, row.index);
+        const QWidget& widget = WidgetOf(window.Find<Control>(row.name, row.index));
         const std::string where = window.Layout().name + " " + row.name + "(" + std::to_string(row.index) + ")";
-        if (const auto* label = dynamic_cast<const Label*>(&widget)) {
+        if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
             // A caption wider than its box widens the label, away from the side it is anchored on.
             EXPECT_TRUE(label->geometry().contains(expected)) << where;
             EXPECT_EQ(label->y(), expected.y()) << where;
@@ -66,7 +68,7 @@ void ExpectControlsAt(const Window& window, double factor, QPoint corner)
         } else {
             EXPECT_EQ(widget.geometry(), expected) << where;
         }
-        if (dynamic_cast<const CommandButton*>(&widget)) {
+        if (row.kind == Kind::CommandButton) {
             EXPECT_EQ(widget.font().pixelSize(), FontPixels(9, factor)) << where;
         }
     }
@@ -81,15 +83,16 @@ void PrintTo(const Step& step, std::ostream* out) { *out << "window " << step.wi
 
 class ZoomAtSteps : public testing::TestWithParam<Step> {
 protected:
-    Catalogue catalogue;
+    desktop::DesktopFace face;
+    Catalogue catalogue { face };
 };
 
 TEST_P(ZoomAtSteps, EveryControlTakesItsPlaceAndFontAtTheStep)
 {
     Window& window = OpenWindow(catalogue, GetParam().window);
     window.ZoomTo(GetParam().step);
-    EXPECT_EQ(window.size(), ToQSize(ClientSize(window.Layout(), GetParam().step)));
-    EXPECT_EQ(window.geometry().topLeft(), QPoint(Pixels(window.Layout().left), Pixels(window.Layout().top)));
+    EXPECT_EQ(WindowOf(window).size(), ToQSize(ClientSize(window.Layout(), GetParam().step)));
+    EXPECT_EQ(WindowOf(window).geometry().topLeft(), QPoint(Pixels(window.Layout().left), Pixels(window.Layout().top)));
     EXPECT_DOUBLE_EQ(window.ZoomFactor(), GetParam().step);
     ExpectControlsAt(window, GetParam().step, QPoint(0, 0));
 }
@@ -119,17 +122,18 @@ void PrintTo(const Frame& frame, std::ostream* out) { *out << frame.client.width
 
 class ZoomFrames : public testing::TestWithParam<Frame> {
 protected:
-    Catalogue catalogue;
+    desktop::DesktopFace face;
+    Catalogue catalogue { face };
 };
 
 // The RGB mixer, 800 x 667 at 100 %, dragged to sizes of other proportions.
 TEST_P(ZoomFrames, ContentFillsTheNarrowerSideAndIsCentredOnTheOther)
 {
     Window& mixer = OpenWindow(catalogue, 1);
-    mixer.resize(GetParam().client);
+    WindowOf(mixer).resize(GetParam().client);
     EXPECT_NEAR(mixer.ZoomFactor(), GetParam().factor, 0.001);
     ExpectControlsAt(mixer, mixer.ZoomFactor(), GetParam().corner);
-    const QRect bar = mixer.Find<ScrollBar>("HScroll3").geometry();
+    const QRect bar = WidgetOf(mixer.Find<ScrollBar>("HScroll3")).geometry();
     EXPECT_EQ(
         bar.topLeft(), GetParam().corner + QPoint(Pixels(5400, GetParam().factor), Pixels(5880, GetParam().factor)));
 }
@@ -141,13 +145,14 @@ INSTANTIATE_TEST_SUITE_P(Zoom, ZoomFrames,
 
 TEST(ZoomKeys, StepThroughTheStepsAndNeverReachTheFocusedControl)
 {
-    Catalogue catalogue;
+    desktop::DesktopFace face;
+    Catalogue catalogue(face);
     Window& window = OpenWindow(catalogue, 1);
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    auto& bar = window.Find<ScrollBar>("HScroll1");
+    WindowOf(window).activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&WindowOf(window)));
+    auto& bar = WidgetOf<QScrollBar>(window.Find<ScrollBar>("HScroll1"));
     bar.setFocus();
-    const int value = bar.Value();
+    const int value = window.Find<ScrollBar>("HScroll1").Value();
     const std::vector<std::pair<std::function<void()>, double>> presses {
         { [&] { QTest::keyClick(&bar, Qt::Key_Equal, Qt::ControlModifier); }, 1.25 },
         { [&] { QTest::keyClick(&bar, Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier); }, 1.5 },
@@ -163,29 +168,31 @@ TEST(ZoomKeys, StepThroughTheStepsAndNeverReachTheFocusedControl)
     for (std::size_t i = 0; i < presses.size(); ++i) {
         presses[i].first();
         EXPECT_DOUBLE_EQ(window.ZoomFactor(), presses[i].second) << "press " << i;
-        EXPECT_EQ(window.size(), ToQSize(ClientSize(window.Layout(), presses[i].second))) << "press " << i;
+        EXPECT_EQ(WindowOf(window).size(), ToQSize(ClientSize(window.Layout(), presses[i].second))) << "press " << i;
     }
-    EXPECT_EQ(bar.Value(), value);
-    EXPECT_EQ(window.focusWidget(), &bar);
+    EXPECT_EQ(window.Find<ScrollBar>("HScroll1").Value(), value);
+    EXPECT_EQ(WindowOf(window).focusWidget(), &bar);
 }
 
 TEST(ZoomKeys, WorkInTheMenuToo)
 {
-    Catalogue catalogue;
+    desktop::DesktopFace face;
+    Catalogue catalogue(face);
     Menu& menu = catalogue.StartUp();
     menu.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&menu));
-    QTest::keyClick(menu.focusWidget(), Qt::Key_Equal, Qt::ControlModifier);
-    EXPECT_EQ(menu.size(), QSize(150, 834));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&WindowOf(menu)));
+    QTest::keyClick(WindowOf(menu).focusWidget(), Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_EQ(WindowOf(menu).size(), QSize(150, 834));
     EXPECT_FALSE(catalogue.form2); // the focused button was not pressed
 }
 
 // The style keeps a scroll bar's arrow buttons at a fixed number of pixels; a zoomed bar has zoomed buttons.
 TEST(ZoomScrollBars, ArrowButtonsGrowWithTheWindow)
 {
-    Catalogue catalogue;
+    desktop::DesktopFace face;
+    Catalogue catalogue(face);
     Window& mixer = OpenWindow(catalogue, 1);
-    auto& bar = mixer.Find<ScrollBar>("HScroll1");
+    auto& bar = WidgetOf<QScrollBar>(mixer.Find<ScrollBar>("HScroll1"));
     const auto button = [&bar] { return ScrollBarPart(bar, QStyle::SC_ScrollBarAddLine).width(); };
     const int atFirst = button();
     mixer.ZoomTo(2);
@@ -194,16 +201,73 @@ TEST(ZoomScrollBars, ArrowButtonsGrowWithTheWindow)
     EXPECT_EQ(button(), atFirst);
 }
 
+// The dark pixels within the bar's forward arrow button as the screen shows it, in device pixels.
+QRect ArrowExtent(QScrollBar& bar)
+{
+    const QImage shown = bar.grab().toImage();
+    const QRect button = ScrollBarPart(bar, QStyle::SC_ScrollBarAddLine);
+    const qreal ratio = shown.devicePixelRatio();
+    const QRect area((QPointF(button.topLeft()) * ratio).toPoint(), (QSizeF(button.size()) * ratio).toSize());
+    QRect extent;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(shown.pixel(x, y)) < 160)
+                extent |= QRect(x, y, 1, 1);
+    return extent;
+}
+
+TEST(ZoomScrollBars, ArrowsKeepTheirShareOfTheirButtons)
+{
+    desktop::DesktopFace face;
+    Catalogue catalogue(face);
+    for (const auto& [window, name] : { std::pair { 1, "HScroll1" }, { 2, "VScroll1" } }) {
+        Window& form = OpenWindow(catalogue, window);
+        auto& bar = WidgetOf<QScrollBar>(form.Find<ScrollBar>(name));
+        const QRect atFirst = ArrowExtent(bar);
+        form.ZoomTo(3);
+        const QRect zoomed = ArrowExtent(bar);
+        ASSERT_FALSE(atFirst.isEmpty()) << name;
+        // About three times as large: the style rounds the arrow's sides to whole pixels, and the
+        // edges' partly covered pixels weigh more in the smaller arrow.
+        EXPECT_NEAR(zoomed.width(), 3 * atFirst.width(), atFirst.width()) << name;
+        EXPECT_NEAR(zoomed.height(), 3 * atFirst.height(), atFirst.height()) << name;
+    }
+}
+
+// A caption too large for Qt's cache of drawn letters is painted from a picture of it: the same
+// pixels as a plain label shows, after every change of the caption.
+TEST(ZoomCaptions, ALargeCaptionShowsAsAPlainLabelShowsIt)
+{
+    desktop::DesktopFace face;
+    Catalogue catalogue(face);
+    Window& mixer = OpenWindow(catalogue, 1);
+    mixer.ZoomTo(3);
+    for (const int red : { 0, 255 }) {
+        mixer.Find<ScrollBar>("HScroll1").SetValue(static_cast<common::Int16>(red));
+        for (const auto& [name, index] : { std::pair { "Label2", 0 }, { "Label1", 2 } }) {
+            const Label& caption = mixer.Find<Label>(name, index);
+            auto& label = WidgetOf<QLabel>(caption);
+            QLabel plain(label.text(), &WindowOf(mixer));
+            plain.setFont(label.font());
+            plain.setPalette(label.palette());
+            plain.setAlignment(label.alignment());
+            plain.setGeometry(label.geometry());
+            EXPECT_EQ(label.grab().toImage(), plain.grab().toImage()) << caption.Caption();
+        }
+    }
+}
+
 TEST(ZoomReopen, AReopenedWindowIsBackAtItsSizeAndPlace)
 {
-    Catalogue catalogue;
+    desktop::DesktopFace face;
+    Catalogue catalogue(face);
     Window& window = OpenWindow(catalogue, 2);
-    const QRect first = window.geometry();
+    const QRect first = WindowOf(window).geometry();
     window.ZoomTo(2);
-    window.move(300, 200);
-    window.close();
+    WindowOf(window).move(300, 200);
+    WindowOf(window).close();
     window.Show();
-    EXPECT_EQ(window.geometry(), first);
+    EXPECT_EQ(WindowOf(window).geometry(), first);
     EXPECT_DOUBLE_EQ(window.ZoomFactor(), 1);
     ExpectControlsAt(window, 1, QPoint(0, 0));
 }
@@ -229,9 +293,9 @@ protected:
             window.Find<ScrollBar>(action.first).SetValue(static_cast<common::Int16>(action.second));
     }
 
-    std::vector<QImage> Pictures(const Window& window)
+    std::vector<PixelBuffer> Pictures(const Window& window)
     {
-        std::vector<QImage> pictures;
+        std::vector<PixelBuffer> pictures;
         for (const ControlLayout& row : window.Layout().controls)
             if (row.kind == Kind::PictureBox)
                 pictures.push_back(window.Find<PictureBox>(row.name, row.index).Snapshot());
@@ -253,17 +317,18 @@ protected:
 TEST_P(ZoomModels, TheSameActionsLeaveTheSamePictureAtAnyZoom)
 {
     const std::vector<std::pair<const char*, int>>& actions = GetParam().actions;
-    Catalogue plain;
+    desktop::DesktopFace face;
+    Catalogue plain(face);
     Window& reference = OpenWindow(plain, GetParam().window);
     for (const auto& action : actions)
         Act(reference, action);
 
-    Catalogue zoomed;
+    Catalogue zoomed(face);
     Window& window = OpenWindow(zoomed, GetParam().window);
     window.ZoomTo(2);
     for (std::size_t i = 0; i < actions.size(); ++i) {
         if (i == actions.size() / 2)
-            window.resize(1700, 1100);
+            WindowOf(window).resize(1700, 1100);
         Act(window, actions[i]);
     }
     EXPECT_EQ(Pictures(window), Pictures(reference));
@@ -280,10 +345,11 @@ INSTANTIATE_TEST_SUITE_P(Zoom, ZoomModels,
 
 TEST(ZoomDecorations, LinesAndShapesGrowWithTheWindow)
 {
-    Catalogue catalogue;
+    desktop::DesktopFace face;
+    Catalogue catalogue(face);
     Window& percent = OpenWindow(catalogue, 0);
     percent.ZoomTo(2);
-    const QImage shown = percent.grab().toImage();
+    const QImage shown = WindowOf(percent).grab().toImage();
     // The picture is at the screen's resolution, which the display scale multiplies again.
     const auto at
         = [&](int x, int y) { return shown.pixelColor((QPointF(x, y) * shown.devicePixelRatio()).toPoint()); };
