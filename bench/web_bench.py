@@ -25,7 +25,9 @@ def desktop_medians(path):
     if not path or not Path(path).exists():
         return {}
     runs = json.loads(Path(path).read_text())["benchmarks"]
-    return {run["run_name"]: run["real_time"] for run in runs if run.get("aggregate_name") == "median"}
+    # Google Benchmark names a repeated case after its repetitions: "DrawOverlap/centre/repeats:10".
+    return {run["run_name"].removesuffix(f"/repeats:{run['repetitions']}"): run["real_time"]
+            for run in runs if run.get("aggregate_name") == "median"}
 
 
 def browser_times(driver, bench_page):
