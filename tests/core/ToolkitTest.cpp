@@ -220,20 +220,27 @@ TEST_F(ToolkitTest, WaitingLinesLeaveTheSamePixelsAsLinesWrittenAtOnce)
 TEST_F(ToolkitTest, VisibleRowsPaintTheSameStripAsEveryRow)
 {
     auto& picture = probe.Picture1(); // 100 pixel rows
-    picture.Scale(0, 0, 1, 1000);
     auto paint = [&](int y) {
         picture.Line(
             0, static_cast<float>(y), 1, static_cast<float>(y), static_cast<ColourValue>(y * 16411 % 0xFFFFFF));
     };
-    for (int y = -200; y <= 1200; ++y)
-        paint(y);
-    const PixelBuffer everyRow = picture.Snapshot();
-    picture.SetBackColor(0);
-    const std::vector<common::Int16> rows = picture.VisibleRows(-200, 1200);
-    EXPECT_EQ(rows.size(), 100u);
-    for (const common::Int16 y : rows)
-        paint(y);
-    EXPECT_EQ(everyRow, picture.Snapshot());
+    // Whole rows per pixel row, a fraction, upside down, and more pixel rows than rows.
+    for (const auto& [top, height] :
+        { std::pair { 0.f, 1000.f }, { 3.7f, 333.3f }, { 900.f, -1000.f }, { -20.f, 37.f } }) {
+        picture.Scale(0, top, 1, top + height);
+        picture.SetBackColor(0);
+        for (int y = -200; y <= 1200; ++y)
+            paint(y);
+        const PixelBuffer everyRow = picture.Snapshot();
+        picture.SetBackColor(0);
+        const std::vector<common::Int16> rows = picture.VisibleRows(-200, 1200);
+        EXPECT_LE(rows.size(), 100u);
+        for (const common::Int16 y : rows)
+            paint(y);
+        EXPECT_EQ(everyRow, picture.Snapshot()) << top << " " << height;
+    }
+    picture.Scale(0, 0, 1, 1000);
+    EXPECT_EQ(picture.VisibleRows(-200, 1200).size(), 100u);
     EXPECT_TRUE(picture.VisibleRows(5, 4).empty());
     EXPECT_EQ(picture.VisibleRows(1000, 1200).size(), 0u);
 }

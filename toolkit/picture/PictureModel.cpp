@@ -182,14 +182,11 @@ void PictureModel::Circle(float x, float y, float radius, common::ColourValue co
 std::vector<common::Int16> PictureModel::VisibleRows(common::Int16 first, common::Int16 last) const
 {
     std::vector<common::Int16> rows;
-    if (first > last)
-        return rows;
-    int row = mapping_.Row(first);
     for (int y = first; y <= last; ++y) {
-        const int next = y < last ? mapping_.Row(static_cast<float>(y + 1)) : -2;
-        if (row != next && Inside(0, row))
+        const int row = mapping_.Row(static_cast<float>(y));
+        y = mapping_.LastOnRow(y, last);
+        if (Inside(0, row))
             rows.push_back(static_cast<common::Int16>(y));
-        row = next;
     }
     return rows;
 }

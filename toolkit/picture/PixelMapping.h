@@ -2,6 +2,8 @@
 
 #include "toolkit/picture/PixelRun.h"
 
+#include <cmath>
+
 namespace palettra::toolkit {
 
 // A picture's user scale as its pixel grid sees it, worked out once when the scale changes, so that
@@ -17,6 +19,8 @@ public:
     // The column or row under a coordinate: -1 before the first, the count after the last.
     int Column(float x) const { return Clamp(X(x), columns_); }
     int Row(float y) const { return Clamp(Y(y), rows_); }
+    // The last of the whole rows y..last that falls on the same pixel row as y.
+    int LastOnRow(int y, int last) const;
 
     enum class AxisLine { Run, Outside, Other };
     // A line along an axis of the user scale, as the run of pixels it covers (colour left alone);
@@ -72,6 +76,26 @@ inline PixelMapping::AxisLine PixelMapping::MapAxisLine(float x1, float y1, floa
     run.right = static_cast<int>(right < lastColumn ? right : lastColumn);
     run.bottom = static_cast<int>(bottom < lastRow ? bottom : lastRow);
     return AxisLine::Run;
+}
+
+// A strip has far more rows than pixels: the inverse of the mapping guesses where a pixel row ends,
+// and the rows on either side of the guess settle it. Rounding never reverses the order of two
+// rows, so whatever lies between y and a row on the same pixel row is on it too.
+inline int PixelMapping::LastOnRow(int y, int last) const
+{
+    const int row = Row(static_cast<float>(y));
+    const bool downwards = perUnitY_ > 0;
+    // Before the first pixel row or after the last, going away from the picture, nothing ends.
+    if (downwards ? row >= rows_ : row < 0)
+        return last;
+    const double edge = top_ + (downwards ? row + 1 : row) / perUnitY_;
+    const double guess = downwards ? std::ceil(edge) - 1 : std::floor(edge);
+    int end = guess > y ? (guess < last ? static_cast<int>(guess) : last) : y;
+    while (Row(static_cast<float>(end)) != row)
+        --end;
+    while (end < last && Row(static_cast<float>(end + 1)) == row)
+        ++end;
+    return end;
 }
 
 } // namespace palettra::toolkit
