@@ -24,6 +24,7 @@ public:
     WebControl(WebFace& face, const toolkit::Control& control, Props props)
         : PageObject(face)
         , window_(WindowIdOf(control))
+        , described_(control.Layout().description)
     {
         const toolkit::ControlLayout& layout = control.Layout();
         // A control without a name of its own is named by what it shows, as the page's elements are.
@@ -49,7 +50,15 @@ public:
                 .Set("fontPixels", FontPixels(zoom))
                 .Object());
     }
-    void Describe(const std::string& description) override { Call("setDescription", description); }
+    // The window describes every control after each action, and most say what they said before:
+    // telling the page again would cost a string's decoding and a change to the document for nothing.
+    void Describe(const std::string& description) override
+    {
+        if (description == described_)
+            return;
+        described_ = description;
+        Call("setDescription", description);
+    }
 
 protected:
     // The pixel size of its text at a zoom; 0 for a control without text.
@@ -63,6 +72,7 @@ protected:
 
 private:
     int window_;
+    std::string described_; // what the page shows as its description
 };
 
 } // namespace palettra::web
