@@ -13,9 +13,19 @@ void KeyScan::Restart(float width, float height)
     scanHeight_ = height;
     KeyMask = std::move(grid);
     keyCount_ = 0;
+    firstKeyCount_ = NotSearched;
 }
 
 std::optional<std::pair<int, int>> KeyScan::FirstKey() const
+{
+    if (firstKeyCount_ != keyCount_) {
+        firstKey_ = SearchFirstKey();
+        firstKeyCount_ = keyCount_;
+    }
+    return firstKey_;
+}
+
+std::optional<std::pair<int, int>> KeyScan::SearchFirstKey() const
 {
     for (int x = 0; x < KeyMask.Columns(); ++x)
         if (const int y = KeyMask.NextKey(x, 0); KeyMask.Contains(x, y))

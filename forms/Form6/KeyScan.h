@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -70,6 +71,14 @@ private:
     std::optional<float> scanHeight_;
     Grid KeyMask;
     std::size_t keyCount_ = 0;
+    // The photo's description asks for the first point after every colour change, and the search
+    // crosses every empty column before the liquid. Kept with the count it was found at, as every
+    // point recorded since changes the count, and never stored while the points come: a store
+    // there would make the scan read the picture's fields afresh at every step.
+    std::optional<std::pair<int, int>> SearchFirstKey() const;
+    mutable std::optional<std::pair<int, int>> firstKey_;
+    mutable std::size_t firstKeyCount_ = NotSearched;
+    static constexpr std::size_t NotSearched = std::numeric_limits<std::size_t>::max();
 };
 
 } // namespace palettra
