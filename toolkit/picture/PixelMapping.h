@@ -2,8 +2,6 @@
 
 #include "toolkit/picture/PixelRun.h"
 
-#include <cmath>
-
 namespace palettra::toolkit {
 
 // A picture's user scale as its pixel grid sees it, worked out once when the scale changes, so that
@@ -37,6 +35,7 @@ private:
     double top_ = 0; // ScaleTop
     double perUnitX_ = 0;
     double perUnitY_ = 0;
+    double unitsPerRow_ = 0; // only ever a guess's, so a quotient of any rounding will do
     double columns_ = 0;
     double rows_ = 0;
 };
@@ -46,6 +45,7 @@ inline PixelMapping::PixelMapping(float left, float top, float width, float heig
     , top_(top)
     , perUnitX_(columns / static_cast<double>(width))
     , perUnitY_(rows / static_cast<double>(height))
+    , unitsPerRow_(height / static_cast<double>(rows))
     , columns_(columns)
     , rows_(rows)
 {
@@ -88,9 +88,9 @@ inline int PixelMapping::LastOnRow(int y, int last) const
     // Before the first pixel row or after the last, going away from the picture, nothing ends.
     if (downwards ? row >= rows_ : row < 0)
         return last;
-    const double edge = top_ + (downwards ? row + 1 : row) / perUnitY_;
-    const double guess = downwards ? std::ceil(edge) - 1 : std::floor(edge);
-    int end = guess > y ? (guess < last ? static_cast<int>(guess) : last) : y;
+    const double edge = top_ + (downwards ? row + 1 : row) * unitsPerRow_;
+    // Truncated, the edge is the last row before it or one off, which the rows beside it correct.
+    int end = edge > y ? (edge < last ? static_cast<int>(edge) : last) : y;
     while (Row(static_cast<float>(end)) != row)
         --end;
     while (end < last && Row(static_cast<float>(end + 1)) == row)
