@@ -37,10 +37,11 @@ public:
 
 private:
     void Write(const PixelRun& run);
+    void WriteSettled();
     // A long column touches a cache line per row; written one after another, the columns of a
     // picture evict each other's lines. Band by band, each column's lines are still cached when
     // the next column comes. Within a band the runs keep their order, so the pixels are the same.
-    void WriteSettled();
+    void WriteSettledInBands();
 
     Pixel* pixels_;
     std::ptrdiff_t stride_; // pixels per row
@@ -82,6 +83,19 @@ inline void RunWriter::Write(const PixelRun& run)
 
 inline void RunWriter::WriteSettled()
 {
+    // Any order that keeps the runs' order on each pixel gives the same pixels, their own order too:
+    // bands pay a pass over every run per band, worth it only for a run that crosses one.
+    const auto crossesBand = [](const PixelRun& run) { return run.top / BandRows != run.bottom / BandRows; };
+    const auto settledEnd = settled_.begin() + static_cast<std::ptrdiff_t>(settledCount_);
+    if (std::any_of(settled_.begin(), settledEnd, crossesBand))
+        WriteSettledInBands();
+    else
+        std::for_each(settled_.begin(), settledEnd, [this](const PixelRun& run) { Write(run); });
+    settledCount_ = 0;
+}
+
+inline void RunWriter::WriteSettledInBands()
+{
     for (int bandTop = 0; bandTop < rows_; bandTop += BandRows) {
         const int bandBottom = std::min(bandTop + BandRows, rows_) - 1;
         for (std::size_t i = 0; i < settledCount_; ++i) {
@@ -92,7 +106,6 @@ inline void RunWriter::WriteSettled()
                 Write({ run.left, top, run.right, bottom, run.colour });
         }
     }
-    settledCount_ = 0;
 }
 
 // Without a call: a loop of reads or points that sees none can keep what it reads of the picture in
