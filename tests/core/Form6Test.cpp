@@ -157,3 +157,20 @@ TEST(KeyScanTest, AGridThatCannotBeMadeLeavesTheLastScanWhole)
     scan.Restart(-2, 750); // a bound below 0 leaves no points, not a grid of wrapped size
     EXPECT_EQ(scan.At(0, 0), KeyScan::Cell::Empty);
 }
+
+// The search reads the column in blocks: keys on either side of a block's edge, in its last cells and
+// in the short end of the column are found as a search cell by cell finds them.
+TEST(KeyScanTest, NextKeyFindsWhatACellByCellSearchFinds)
+{
+    KeyScan scan;
+    scan.Restart(1, 40);
+    for (const int y : { 0, 7, 8, 15, 16, 17, 33, 40 })
+        scan.Record(1, y);
+    for (int from = 0; from <= 41; ++from) {
+        int expected = from;
+        while (expected <= 40 && scan.At(1, expected) != KeyScan::Cell::Key)
+            ++expected;
+        EXPECT_EQ(scan.NextKey(1, from), expected) << "from " << from;
+    }
+    EXPECT_EQ(scan.NextKey(0, 0), 41);
+}
