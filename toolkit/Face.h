@@ -37,6 +37,9 @@ public:
     virtual bool AssistiveToolsListen() const = 0;
     // Closes every window and ends the program at once.
     virtual void EndProgram() = 0;
+    // A window's action is over, and the window has told what it had to tell: a face that holds
+    // back what changed, to show it all at once, shows it now.
+    virtual void ActionOver() {}
 };
 
 } // namespace palettra::toolkit

@@ -76,6 +76,7 @@ void Window::RunFor(const Control* actor, const Handler& handler)
     if (running_ == 0) {
         closed_.clear();
         Narrate(actor);
+        face_.ActionOver();
     }
 }
 
@@ -84,8 +85,10 @@ void Window::Tell(Control& control, Outcome said, Outcome now) { control.Tell(st
 // A tool that starts to listen while a handler waits on a dialog hears the window when the handler is over.
 void Window::Describe()
 {
-    if (running_ == 0)
+    if (running_ == 0) {
         Narrate(nullptr);
+        face_.ActionOver();
+    }
 }
 
 // The outcomes read the controls, and a fault there is reported like a handler's.

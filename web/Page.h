@@ -2,8 +2,11 @@
 
 #include <emscripten/val.h>
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 namespace palettra::web {
 
@@ -14,11 +17,24 @@ class Page {
 public:
     Page();
 
+    // What waits goes first, so that the page sees every call in the order the module made it.
     template <typename... Arguments> void Call(const char* function, Arguments&&... arguments)
     {
-        if (!ended_)
-            page_.call<void>(function, std::forward<Arguments>(arguments)...);
+        if (ended_)
+            return;
+        Flush();
+        page_.call<void>(function, std::forward<Arguments>(arguments)...);
     }
+
+    // The changes an action makes many of, which wait until it is over to reach the page all in one
+    // crossing, as a crossing costs more than most of them do there; page.js's update() takes them,
+    // in this order.
+    enum class Change { Caption, BarValue, Description, Announcement };
+    // A change of a window's control (both 0 for the announcement), with its number (a bar's value,
+    // else 0) and its text.
+    void Later(Change change, int window, int control, int value, std::string_view text);
+    // Shows the changes held back.
+    void Flush();
 
     void End();
     void Restart() { ended_ = false; }
@@ -27,6 +43,10 @@ public:
 private:
     emscripten::val page_;
     bool ended_ = false;
+    // The changes held back: five numbers each, what it is, the window, the control, the value and
+    // the length of its text, and the texts one after another, as the page's strings hold them.
+    std::vector<std::int32_t> changes_;
+    std::u16string texts_;
 };
 
 // An object of the page's kind, {name: value, ...}, filled in one expression.

@@ -8,6 +8,7 @@
 #include "web/WebFace.h"
 
 #include <string>
+#include <string_view>
 
 namespace palettra::web {
 
@@ -57,7 +58,7 @@ public:
         if (description == described_)
             return;
         described_ = description;
-        Call("setDescription", description);
+        Later(Page::Change::Description, 0, description);
     }
 
 protected:
@@ -68,6 +69,12 @@ protected:
     template <typename... Arguments> void Call(const char* function, Arguments&&... arguments)
     {
         face_.ThePage().Call(function, window_, Id(), std::forward<Arguments>(arguments)...);
+    }
+
+    // A change of this control that waits until the action is over.
+    void Later(Page::Change change, int value, std::string_view text)
+    {
+        face_.ThePage().Later(change, window_, Id(), value, text);
     }
 
 private:

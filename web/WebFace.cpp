@@ -58,6 +58,7 @@ void WebFace::Leave(int id)
 
 void WebFace::ShowChanges()
 {
+    page_.Flush();
     const std::set<int> changed = std::move(changed_);
     changed_.clear();
     for (int id : changed)

@@ -9,7 +9,7 @@ class WebLabel : public WebControl<toolkit::LabelPeer> {
 public:
     WebLabel(WebFace& face, const toolkit::Label& label);
 
-    void ShowCaption(const std::string& caption) override { Call("setCaption", caption); }
+    void ShowCaption(const std::string& caption) override { Later(Page::Change::Caption, 0, caption); }
 
 private:
     int FontPixels(double zoom) const override;

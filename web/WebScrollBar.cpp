@@ -27,6 +27,6 @@ WebScrollBar::WebScrollBar(WebFace& face, toolkit::ScrollBar& bar)
 }
 
 // Said as the desktop's bar says it: the number.
-void WebScrollBar::ShowValue(int value) { Call("setBarValue", value, common::DecimalText(value)); }
+void WebScrollBar::ShowValue(int value) { Later(Page::Change::BarValue, value, common::DecimalText(value)); }
 
 } // namespace palettra::web

@@ -89,6 +89,6 @@ void WebWindow::ReportError(const common::RuntimeError& error)
     face_.ThePage().Call("reportError", error.Code(), std::string(error.what()));
 }
 
-void WebWindow::Announce(const std::string& text) { face_.ThePage().Call("announce", text); }
+void WebWindow::Announce(const std::string& text) { face_.ThePage().Later(Page::Change::Announcement, 0, 0, 0, text); }
 
 } // namespace palettra::web

@@ -37,6 +37,12 @@
  *       same picture as the drawing calls that made it, which the page paints again at the screen's
  *       resolution whenever a model pixel is not one device pixel; see picture.js.
  *   announce(text)                what screen readers say after an action; shown nowhere
+ *   update(changes, texts)        setCaption, setBarValue, setDescription and announce, as many as
+ *                                 an action made, in one call: `changes` an Int32Array of five numbers
+ *                                 a call, which of the four it is (in that order), the window's id,
+ *                                 the control's (both 0 to announce), the bar's value (else 0) and
+ *                                 the length of its text; `texts` a Uint16Array holding the texts
+ *                                 one after another, in UTF-16
  *   reportError(code, message)    the run-time error report; the page goes on after OK
  *   ended()                       every window gone: the page that says so, with a button to start again
  *
@@ -322,6 +328,23 @@ document.addEventListener(
     },
     { capture: true });
 
+const utf16 = new TextDecoder('utf-16le');
+const heldBack = [
+    (windowId, controlId, value, text) => palettraPage.setCaption(windowId, controlId, text),
+    (windowId, controlId, value, text) => palettraPage.setBarValue(windowId, controlId, value, text),
+    (windowId, controlId, value, text) => palettraPage.setDescription(windowId, controlId, text),
+    (windowId, controlId, value, text) => announce(text),
+];
+
+function update(changes, texts) {
+    const text = utf16.decode(texts);
+    for (let at = 0, start = 0; at < changes.length; at += 5) {
+        const end = start + changes[at + 4];
+        heldBack[changes[at]](changes[at + 1], changes[at + 2], changes[at + 3], text.slice(start, end));
+        start = end;
+    }
+}
+
 globalThis.palettraPage = {
     createWindow,
     showWindow,
@@ -337,6 +360,7 @@ globalThis.palettraPage = {
     setDescription: onControl((control, text) => describeControl(control.element, text)),
     showPixels: onControl((control, ...picture) => control.showPixels(...picture)),
     announce,
+    update,
     reportError,
     ended,
     connect: (connected) => (program = connected),
