@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 
 namespace palettra::toolkit {
@@ -181,7 +182,10 @@ void PictureModel::Circle(float x, float y, float radius, common::ColourValue co
 
 std::vector<common::Int16> PictureModel::VisibleRows(common::Int16 first, common::Int16 last) const
 {
+    // At most one for each pixel row between the ends, and so one allocation, not one per doubling.
     std::vector<common::Int16> rows;
+    if (first <= last)
+        rows.reserve(static_cast<std::size_t>(std::abs(mapping_.Row(last) - mapping_.Row(first))) + 1);
     for (int y = first; y <= last; ++y) {
         const int row = mapping_.Row(static_cast<float>(y));
         y = mapping_.LastOnRow(y, last);
