@@ -16,7 +16,10 @@ xvfb=$!
 pid=
 trap 'kill $pid $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$disp
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+# On a busy machine the server can take seconds to come up; a program started before it would find
+# no display and never show a window.
+for _ in $(seq 400); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+xdpyinfo >/dev/null 2>&1 || { echo "startup.sh: Xvfb did not start within 20 s" >&2; exit 1; }
 
 now_us() { echo $(( $(date +%s%N) / 1000 )); }
 
