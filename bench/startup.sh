@@ -11,7 +11,9 @@ runs=5
 n=$((100 + RANDOM % 100))
 while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
 disp=:$n
-Xvfb "$disp" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: a server resets when its last client leaves, and the program, started just after the
+# readiness check below has left, would find no display while it does.
+Xvfb "$disp" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 pid=
 trap 'kill $pid $xvfb 2>/dev/null || true' EXIT

@@ -6,9 +6,10 @@ program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
 tools=$(realpath "$here/../../tools")
 
-# Xvfb picks a free display number itself and writes it to the pipe, so parallel runs never collide.
+# Xvfb picks a free display number itself and writes it to the pipe, so parallel runs never collide;
+# it does not reset when a client leaves, which a client connecting just then would find as no display.
 exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 work=$(mktemp -d -t atspi-test.XXXXXX)
 trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
