@@ -2,7 +2,7 @@
 """The browser's figures beside the native ones, for `make bench`: the heavy handlers timed by the
 same code natively (the headless face, Release) and in headless Chromium (the browser face, the
 Release WebAssembly build), once alone and once with the pictures handed to the page as an action
-does, the fastest of three rounds each; the desktop benchmark's medians beside them when it has run;
+does, the fastest of five rounds each; the desktop benchmark's medians beside them when it has run;
 then the page's size and the time from opening it to the menu on screen, five times.
 
 Usage: web_bench.py --native HANDLER_TIMES --page PAGE --bench-page BENCH_PAGE [--desktop BENCH_JSON] --out JSON
@@ -21,7 +21,7 @@ from browser import load, open_browser, wait_for  # noqa: E402
 RUNS = 5
 # Native and browser timings take turns, and each side's fastest counts: a slow spell of a shared
 # machine then costs a round, not one side alone.
-ROUNDS = 3
+ROUNDS = 5
 
 
 def desktop_medians(path):
