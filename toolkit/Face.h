@@ -39,7 +39,7 @@ public:
     virtual void EndProgram() = 0;
     // A window's action is over, and the window has told what it had to tell: a face that holds
     // back what changed, to show it all at once, shows it now.
-    virtual void ActionOver() {}
+    virtual void ActionOver() { }
 };
 
 } // namespace palettra::toolkit
