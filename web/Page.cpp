@@ -29,11 +29,6 @@ namespace {
         }
     }
 
-    template <typename Number> emscripten::val View(const Number* numbers, std::size_t count)
-    {
-        return emscripten::val(emscripten::typed_memory_view(count, numbers));
-    }
-
 } // namespace
 
 Page::Page()

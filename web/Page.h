@@ -2,6 +2,7 @@
 
 #include <emscripten/val.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -48,6 +49,13 @@ private:
     std::vector<std::int32_t> changes_;
     std::u16string texts_;
 };
+
+// A typed array for the page over numbers in the module's memory; the page copies what it keeps, as
+// the memory is reused and can move when it grows.
+template <typename Number> emscripten::val View(const Number* numbers, std::size_t count)
+{
+    return emscripten::val(emscripten::typed_memory_view(count, numbers));
+}
 
 // An object of the page's kind, {name: value, ...}, filled in one expression.
 class Props {

@@ -67,11 +67,6 @@ namespace {
         }
     }
 
-    template <typename Number> emscripten::val View(const std::vector<Number>& numbers)
-    {
-        return emscripten::val(emscripten::typed_memory_view(numbers.size(), numbers.data()));
-    }
-
 } // namespace
 
 WebPicture::WebPicture(WebFace& face, PictureBox& picture)
@@ -92,11 +87,10 @@ void WebPicture::Show()
     emscripten::val figure = emscripten::val::null();
     if (record && record->Complete()) {
         ToFigureNumbers(*record, { image.Width(), image.Height() }, figure_);
-        figure = View(figure_);
+        figure = View(figure_.data(), figure_.size());
     }
-    const emscripten::val rgba(emscripten::typed_memory_view(
-        bytes_.size() * sizeof(std::uint32_t), reinterpret_cast<const std::uint8_t*>(bytes_.data())));
-    Call("showPixels", image.Width(), image.Height(), rgba, figure);
+    const auto* rgba = reinterpret_cast<const std::uint8_t*>(bytes_.data());
+    Call("showPixels", image.Width(), image.Height(), View(rgba, bytes_.size() * sizeof(std::uint32_t)), figure);
 }
 
 } // namespace palettra::web
