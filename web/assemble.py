@@ -3,8 +3,9 @@
 module's bytes inside it, and a policy that lets nothing else in.
 
 Every inline script and style is allowed by its hash alone, so the policy forbids all others, and
-every connection: the page needs nothing but itself.
-Usage: assemble.py OUTPUT FONT ICON MODULE_JS TEMPLATE STYLE SCRIPT...
+every connection: the page needs nothing but itself. The support script stands alone and first, so
+that a browser too old for the others still runs it.
+Usage: assemble.py OUTPUT FONT ICON MODULE_JS TEMPLATE STYLE SUPPORT_SCRIPT SCRIPT...
 """
 import base64
 import hashlib
@@ -25,10 +26,10 @@ def digest(text):
     return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode("utf-8")).digest()).decode("ascii") + "'"
 
 
-def policy(script, style):
+def policy(scripts, style):
     return "; ".join([
         "default-src 'none'",
-        f"script-src {digest(script)} 'wasm-unsafe-eval'",
+        f"script-src {' '.join(digest(script) for script in scripts)} 'wasm-unsafe-eval'",
         f"style-src {digest(style)}",
         "font-src data:",
         "img-src data:",
@@ -37,21 +38,23 @@ def policy(script, style):
     ])
 
 
-def main(output, font, icon, module_js, template, style, *scripts):
+def main(output, font, icon, module_js, template, style, support, *scripts):
     style_text = read(style).replace("@FONT@", "data:font/woff2;base64," + base64_of(font))
     # The page's own files share one scope apart from the loader's, and only the page object leaves it.
     page_scripts = "\n".join(read(script) for script in scripts)
     script_text = read(module_js) + "\n(() => {\n'use strict';\n" + page_scripts + "})();\n"
-    if "</script" in script_text or "</style" in style_text:
+    support_text = read(support)
+    if "</script" in script_text + support_text or "</style" in style_text:
         sys.exit("assemble.py: a script or the style would end its element early")
     parts = {
-        "POLICY": policy(script_text, style_text),
+        "POLICY": policy([support_text, script_text], style_text),
         "STYLE": style_text,
+        "SUPPORT": support_text,
         "SCRIPT": script_text,
         "MODULE_BYTES": base64_of(Path(module_js).with_suffix(".wasm")),
         "ICON": "data:image/x-icon;base64," + base64_of(icon),
     }
-    page = re.sub(r"@(POLICY|STYLE|SCRIPT|MODULE_BYTES|ICON)@", lambda match: parts[match.group(1)], read(template))
+    page = re.sub(r"@(POLICY|STYLE|SUPPORT|SCRIPT|MODULE_BYTES|ICON)@", lambda match: parts[match.group(1)], read(template))
     Path(output).write_text(page, encoding="utf-8")
 
 
