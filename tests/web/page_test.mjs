@@ -8,7 +8,7 @@
 // assistive tools (and, where the driver reads it, the engine's own accessibility tree), the live
 // region, F1, the zoom keys, a closed window rebuilt, "End" and a restart, that nothing leaves the
 // page and that no error reaches the console; and that a browser lacking what the module needs is
-// told so. Controls are found by their roles and accessible names, as a screen reader finds them.
+// told so, as is one that fails to start it. Controls are found by their roles and accessible names, as a screen reader finds them.
 //
 // Usage: page_test.mjs PAGE --engine chromium|firefox|webkit --reference REFERENCE_TOOL [--out FOLDER]
 // Exits 77 (skipped) when there is no page: `make web` builds it. A missing engine fails.
@@ -198,26 +198,38 @@ async function closeEndAndRestart(test, url) {
     test.check(problems.length === 0, `no error, warning or refusal reaches the console ${problems.join(' | ')}`);
 }
 
-// A browser that lacks one of the module's features, here SIMD, hidden from the page before it loads.
-async function olderBrowser(engine, url) {
-    await engine.open(url, () => {
+// Browsers that cannot run the program, made so before the page loads: one lacks a feature the
+// module needs (SIMD, hidden from the page's script), one fails to start the module.
+function breakTheBrowser() {
+    if (location.search === '?without-simd') {
         const validate = WebAssembly.validate;
         WebAssembly.validate = (bytes) => !new Uint8Array(bytes).includes(0xfd) && validate(bytes);
-    });
+    } else if (location.search === '?failing-start') {
+        WebAssembly.instantiate = () => Promise.reject(new Error('no room for the module'));
+    }
+}
+
+async function whatThePageSays(engine, url) {
+    await engine.open(url, breakTheBrowser);
     return engine.run(() => new Promise((resolve) => setTimeout(() => resolve({
-        notice: document.getElementById('unsupported').hidden ? '' : document.getElementById('unsupported').innerText,
+        notice: [...document.querySelectorAll('.notice')].filter((notice) => !notice.hidden)
+            .map((notice) => notice.innerText).join('\n'),
         started: performance.getEntriesByName('palettra-started').length > 0,
         problems: palettraHealth.problems,
     }), 300)));
 }
 
-async function checkOlderBrowser(test, openEngine, url) {
+async function checkBrowsersThatCannot(test, openEngine, url) {
     const engine = await openEngine();
     try {
-        const { notice, started, problems } = await olderBrowser(engine, url);
-        test.check(!started && notice.includes('古いため') && notice.includes('too old') && notice.includes('Safari 16.4')
-            && notice.includes('SIMD') && problems.length === 0,
-        `a browser without SIMD is told, in Japanese and English, that it is too old and which work ${JSON.stringify(notice)}`);
+        const older = await whatThePageSays(engine, `${url}?without-simd`);
+        test.check(!older.started && older.notice.includes('古いため') && older.notice.includes('too old')
+            && older.notice.includes('Safari 16.4') && older.notice.includes('SIMD') && older.problems.length === 0,
+        `a browser without SIMD is told, in Japanese and English, that it is too old and which work ${JSON.stringify(older.notice)}`);
+        const failing = await whatThePageSays(engine, `${url}?failing-start`);
+        test.check(!failing.started && failing.notice.includes('始められませんでした')
+            && failing.notice.includes('could not start') && failing.notice.includes('no room for the module'),
+        `a start that fails says so and why ${JSON.stringify(failing.notice)}`);
     } finally {
         await engine.close();
     }
@@ -246,9 +258,9 @@ async function main() {
         await engine.close();
     }
     if (engine.name === 'webkit')
-        console.log('(WebDriver cannot run a script before a page, so the older browser is tried in the other engines)');
+        console.log('(WebDriver cannot run a script before a page: browsers that cannot run the program are tried in the other engines)');
     else
-        await checkOlderBrowser(test, () => openEngine(engineName), url);
+        await checkBrowsersThatCannot(test, () => openEngine(engineName), url);
     return test.summary();
 }
 
