@@ -22,9 +22,10 @@ namespace {
 
     // Only the rows that stay visible are painted: of each pixel row, the last unit row
     // that falls on it, which decides its colour anyway.
-    void PaintRows(PictureBox& strip, Int16 first, Int16 last, ColourValue colour)
+    void PaintRows(PictureBox& strip, Int16 first, Int16 last, ColourValue colour, std::vector<Int16>& rows)
     {
-        for (const Int16 y : strip.VisibleRows(first, last))
+        strip.VisibleRows(first, last, rows);
+        for (const Int16 y : rows)
             PaintRow(strip, y, colour);
     }
 
@@ -107,7 +108,7 @@ void Form3::Command1_Click()
     // With an overlap this raises HScroll7_Change, which repaints both bands before we go on.
     HScroll7().SetValue(0);
     const Int16 s = VScroll1().Value();
-    PaintRows(Picture1(), 0, s, Picture2().BackColor());
+    PaintRows(Picture1(), 0, s, Picture2().BackColor(), rows_);
     ShowMidColour();
 }
 
@@ -115,7 +116,7 @@ void Form3::Command2_Click()
 {
     HScroll7().SetValue(0);
     const Int16 first = Add16(VScroll1().Value(), 1);
-    PaintRows(Picture1(), first, LastRow, Picture3().BackColor());
+    PaintRows(Picture1(), first, LastRow, Picture3().BackColor(), rows_);
     ShowMidColour();
 }
 
@@ -147,14 +148,16 @@ void Form3::DrawOverlap()
     const Int16 top = Sub16(s, h);
     auto& strip = Picture1();
 
-    PaintRows(strip, 0, top, Picture2().BackColor());
-    for (const Int16 y : strip.VisibleRows(top, s))
+    PaintRows(strip, 0, top, Picture2().BackColor(), rows_);
+    strip.VisibleRows(top, s, rows_);
+    for (const Int16 y : rows_)
         PaintRow(strip, y, Ramp(a, m, h, Sub16(y, top)));
     const Int16 bottom = Add16(s, h);
-    for (const Int16 y : strip.VisibleRows(s, bottom))
+    strip.VisibleRows(s, bottom, rows_);
+    for (const Int16 y : rows_)
         PaintRow(strip, y, Ramp(b, m, h, Sub16(bottom, y)));
     // The row counter is a 16-bit integer, so the single-precision height rounds into it.
-    PaintRows(strip, bottom, ToInt16(strip.ScaleHeight()), Picture3().BackColor());
+    PaintRows(strip, bottom, ToInt16(strip.ScaleHeight()), Picture3().BackColor(), rows_);
 }
 
 } // namespace palettra

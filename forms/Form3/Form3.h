@@ -7,6 +7,7 @@
 #include "toolkit/Window.h"
 
 #include <utility>
+#include <vector>
 
 namespace palettra {
 
@@ -75,6 +76,9 @@ private:
     toolkit::CommandButton& Command1() const { return Find<toolkit::CommandButton>("Command1"); }
     toolkit::CommandButton& Command2() const { return Find<toolkit::CommandButton>("Command2"); }
     toolkit::CommandButton& Command3() const { return Find<toolkit::CommandButton>("Command3"); }
+
+    // The strip's visible rows of the band being painted, kept from one repaint to the next.
+    std::vector<common::Int16> rows_;
 };
 
 } // namespace palettra

@@ -53,7 +53,9 @@ protected:
     bool EndsItsPixelRow(int y)
     {
         const Int16 row = static_cast<Int16>(y);
-        return Strip().VisibleRows(row, static_cast<Int16>(row + 1)).front() == row;
+        std::vector<Int16> rows;
+        Strip().VisibleRows(row, static_cast<Int16>(row + 1), rows);
+        return rows.front() == row;
     }
     Channels Pixel(int y) { return ChannelsOf(Strip().Point(0.5f, static_cast<float>(y))); }
 

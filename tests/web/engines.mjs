@@ -43,6 +43,9 @@ export function missing(name) {
     return null;
 }
 
+// 'Control+=' is Control held while '=' is pressed; '+' alone is the key itself.
+const chord = (key) => (key.length > 1 && key.includes('+') ? key.split('+') : [key]);
+
 export async function openEngine(name, { width = 1366, height = 800 } = {}) {
     return name === 'webkit' ? openWebKit(width, height) : openPuppeteer(name, width, height);
 }
@@ -79,7 +82,7 @@ async function openPuppeteer(name, width, height) {
         run: (fn, ...args) => page.evaluate(fn, ...args),
         async keys(...keys) {
             for (const key of keys) {
-                const parts = key.length > 1 && key.includes('+') ? key.split('+') : [key];
+                const parts = chord(key);
                 const pressed = parts.pop();
                 for (const modifier of parts)
                     await page.keyboard.down(modifier);
@@ -217,8 +220,7 @@ async function openWebKit(width, height) {
         async keys(...keys) {
             const actions = [];
             for (const key of keys) {
-                const parts = key.length > 1 && key.includes('+') ? key.split('+') : [key];
-                const codes = parts.map((part) => webDriverKeys[part] ?? part);
+                const codes = chord(key).map((part) => webDriverKeys[part] ?? part);
                 actions.push(...codes.map((value) => ({ type: 'keyDown', value })));
                 actions.push(...codes.reverse().map((value) => ({ type: 'keyUp', value })));
             }

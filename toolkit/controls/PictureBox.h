@@ -50,9 +50,9 @@ public:
     {
         model_.Circle(x, y, radius, colour, start, end);
     }
-    std::vector<common::Int16> VisibleRows(common::Int16 first, common::Int16 last) const
+    void VisibleRows(common::Int16 first, common::Int16 last, std::vector<common::Int16>& rows) const
     {
-        return model_.VisibleRows(first, last);
+        model_.VisibleRows(first, last, rows);
     }
 
     // Writes out every run still waiting; the window calls it when a handler returns, so that

@@ -180,10 +180,10 @@ void PictureModel::Circle(float x, float y, float radius, common::ColourValue co
     Draw(Stroke::Arc(box, Sixteenths(start), Sixteenths(sweep), drawWidth_, ToPixel(colour)));
 }
 
-std::vector<common::Int16> PictureModel::VisibleRows(common::Int16 first, common::Int16 last) const
+void PictureModel::VisibleRows(common::Int16 first, common::Int16 last, std::vector<common::Int16>& rows) const
 {
+    rows.clear();
     // At most one for each pixel row between the ends, and so one allocation, not one per doubling.
-    std::vector<common::Int16> rows;
     if (first <= last)
         rows.reserve(static_cast<std::size_t>(std::abs(mapping_.Row(last) - mapping_.Row(first))) + 1);
     for (int y = first; y <= last; ++y) {
@@ -192,7 +192,6 @@ std::vector<common::Int16> PictureModel::VisibleRows(common::Int16 first, common
         if (Inside(0, row))
             rows.push_back(static_cast<common::Int16>(y));
     }
-    return rows;
 }
 
 PixelBuffer PictureModel::Snapshot()
