@@ -54,7 +54,7 @@ def main(output, font, icon, module_js, template, style, support, *scripts):
         "MODULE_BYTES": base64_of(Path(module_js).with_suffix(".wasm")),
         "ICON": "data:image/x-icon;base64," + base64_of(icon),
     }
-    page = re.sub(r"@(POLICY|STYLE|SUPPORT|SCRIPT|MODULE_BYTES|ICON)@", lambda match: parts[match.group(1)], read(template))
+    page = re.sub(r"@(" + "|".join(parts) + ")@", lambda match: parts[match.group(1)], read(template))
     Path(output).write_text(page, encoding="utf-8")
 
 

@@ -9,8 +9,6 @@ if (palettraHealth.supported) {
         performance.mark('palettra-started');
     }).catch((error) => {
         palettraHealth.problems.push(`start: ${error}`);
-        document.getElementById('desktop').hidden = true;
-        document.getElementById('failed').hidden = false;
-        document.getElementById('failed-reason').textContent = String(error);
+        palettraHealth.showNotice('failed', String(error));
     });
 }

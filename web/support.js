@@ -50,13 +50,18 @@
         return lacks;
     }
 
+    // In place of the program, one of the page's notices, with what it has to add.
+    window.palettraHealth.showNotice = function (id, detail) {
+        document.getElementById('desktop').hidden = true;
+        document.getElementById(id).hidden = false;
+        document.getElementById(id + '-detail').textContent = detail;
+    };
+
     var lacks = lacking();
     window.palettraHealth.supported = lacks.length === 0;
-    if (window.palettraHealth.supported)
-        return;
-    document.addEventListener('DOMContentLoaded', function () {
-        document.getElementById('desktop').hidden = true;
-        document.getElementById('unsupported').hidden = false;
-        document.getElementById('unsupported-lacks').textContent = lacks.join(', ');
-    });
+    if (!window.palettraHealth.supported) {
+        document.addEventListener('DOMContentLoaded', function () {
+            window.palettraHealth.showNotice('unsupported', lacks.join(', '));
+        });
+    }
 })();
