@@ -57,10 +57,12 @@ async function openPuppeteer(name, width, height) {
         executablePath: binaries[name],
         headless: true,
         defaultViewport: { width, height, hasTouch: name === 'chromium' },
-        // As root Chromium runs only without its sandbox; the rest keeps it off the closed network.
+        // As root Chromium runs only without its sandbox; the background flags keep it off the closed
+        // network. A fast sideways finger on the page would go back to the blank page the driver opened
+        // first, which a storm's drags can make on a loaded machine.
         args: name === 'chromium'
             ? ['--no-sandbox', '--disable-dev-shm-usage', '--hide-scrollbars', '--disable-background-networking',
-                '--disable-component-update', '--disable-sync', '--no-first-run']
+                '--disable-component-update', '--disable-sync', '--no-first-run', '--overscroll-history-navigation=0']
             : [],
         extraPrefsFirefox: { 'dom.w3c_touch_events.enabled': 1 },
     });
