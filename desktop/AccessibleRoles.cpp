@@ -2,6 +2,7 @@
 
 #include "desktop/PictureView.h"
 #include "desktop/WindowWidget.h"
+#include "toolkit/access/AccessibleName.h"
 
 #include <QAccessibleWidget>
 
@@ -19,7 +20,7 @@ namespace {
 
         QString text(QAccessible::Text t) const override
         {
-            const std::string& name = static_cast<const WindowWidget*>(widget())->Core().Layout().accessibleName;
+            const std::string name = toolkit::WindowName(static_cast<const WindowWidget*>(widget())->Core().Layout());
             if (t == QAccessible::Name && !name.empty())
                 return QString::fromStdString(name);
             return QAccessibleWidget::text(t);

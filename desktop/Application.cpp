@@ -18,7 +18,8 @@ void ConfigureApplication(QApplication& application)
     application.setPalette(application.style()->standardPalette());
     InstallFontSubstitutes();
     application.setFont(ButtonFont());
-    application.setQuitOnLastWindowClosed(true);
+    // The program ends when the core says so, at "End" or when its last window closes.
+    application.setQuitOnLastWindowClosed(false);
     InstallAccessibleRoles();
     InstallAnnouncements();
     DescribeWhenToolsStartListening();

@@ -1,12 +1,12 @@
 #include "desktop/DesktopFace.h"
 
-#include "desktop/Assets.h"
 #include "desktop/ButtonWidget.h"
 #include "desktop/LabelWidget.h"
 #include "desktop/ListeningTools.h"
 #include "desktop/PictureView.h"
 #include "desktop/ScrollBarWidget.h"
 #include "desktop/WindowWidget.h"
+#include "toolkit/access/AccessibleName.h"
 
 #include <QCoreApplication>
 
@@ -19,14 +19,13 @@ namespace {
     // Every window of this face is shown by a WindowWidget, the parent of its controls' widgets.
     QWidget& WidgetOf(const Window& window) { return static_cast<WindowWidget&>(window.Peer()); }
 
-    // What the layout says a control is called and is for; a control without a name of its own is
-    // named by its current caption, which a label's changes.
+    // What the core says a control is called and is for; a label without a fixed name is left to Qt,
+    // which names it by the caption it shows now.
     template <typename Widget> std::unique_ptr<Widget> Named(std::unique_ptr<Widget> widget, const Control& control)
     {
-        const ControlLayout& layout = control.Layout();
-        if (!layout.accessibleName.empty())
-            widget->setAccessibleName(QString::fromStdString(layout.accessibleName));
-        widget->setAccessibleDescription(QString::fromStdString(layout.description));
+        if (const std::string name = FixedName(control.Layout()); !name.empty())
+            widget->setAccessibleName(QString::fromStdString(name));
+        widget->setAccessibleDescription(QString::fromStdString(control.Layout().description));
         widget->show();
         return widget;
     }
@@ -54,8 +53,6 @@ std::unique_ptr<PicturePeer> DesktopFace::MakePeer(PictureBox& picture)
 {
     return Named(std::make_unique<PictureView>(picture, WidgetOf(picture.Owner())), picture);
 }
-
-PixelBuffer DesktopFace::StoredPicture(const std::string& name) { return DecodePicture(AssetPath(name)); }
 
 bool DesktopFace::AssistiveToolsListen() const { return desktop::AssistiveToolsListen(); }
 

@@ -15,7 +15,6 @@ public:
     std::unique_ptr<toolkit::PicturePeer> MakePeer(toolkit::PictureBox& picture) override;
 
     toolkit::Rasteriser& Strokes() override { return rasteriser_; }
-    toolkit::PixelBuffer StoredPicture(const std::string& name) override;
     bool AssistiveToolsListen() const override;
     void EndProgram() override;
 

@@ -1,5 +1,6 @@
 #include "desktop/Fonts.h"
 
+#include "toolkit/controls/ButtonFont.h"
 #include "toolkit/layout/Twips.h"
 
 #include <QStringList>
@@ -27,6 +28,6 @@ QFont LabelFont(const toolkit::LayoutFont& layoutFont, double zoom)
     return font;
 }
 
-QFont ButtonFont(double zoom) { return LabelFont({ .points = 9 }, zoom); }
+QFont ButtonFont(double zoom) { return LabelFont(toolkit::ButtonCaptionFont, zoom); }
 
 } // namespace palettra::desktop

@@ -1,23 +1,14 @@
 #include "desktop/HelpKey.h"
 
-#include "toolkit/access/KeyboardHelp.h"
 #include "desktop/WindowWidget.h"
+#include "toolkit/access/KeyboardHelp.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
 
 namespace palettra::desktop {
 
 namespace {
-
-    void ShowHelp(WindowWidget& window)
-    {
-        QMessageBox box(QMessageBox::Information, QStringLiteral("キーボード (keyboard)"),
-            QString::fromStdString(toolkit::KeyboardHelpText(window.Core().Layout())), QMessageBox::Ok, &window);
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
-    }
 
     // Every window gets F1 without a shortcut object of its own: the key reaches whichever
     // control has the focus, so it is caught here on its way.
@@ -34,7 +25,7 @@ namespace {
             auto* window = widget ? qobject_cast<WindowWidget*>(widget->window()) : nullptr;
             if (!window)
                 return false;
-            ShowHelp(*window);
+            toolkit::ShowKeyboardHelp(window->Core());
             return true;
         }
     };

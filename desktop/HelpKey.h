@@ -2,7 +2,7 @@
 
 namespace palettra::desktop {
 
-// F1 in any window opens that window's keyboard help as an ordinary message dialog.
+// F1 in any window is its help key: the core then has the window show its keyboard help.
 void InstallKeyboardHelp();
 
 } // namespace palettra::desktop

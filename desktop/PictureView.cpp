@@ -1,5 +1,6 @@
 #include "desktop/PictureView.h"
 
+#include "desktop/Colours.h"
 #include "desktop/Described.h"
 #include "desktop/QtGeometry.h"
 #include "desktop/QtRasteriser.h"
@@ -17,16 +18,18 @@ namespace {
 
     // Bands of whole layout pixels rather than lines, so that at any scale the bevels keep their
     // share of the border and meet the picture with neither a gap nor an overlap.
-    void PaintSunkenBorder(QPainter& painter, const QRect& outer)
+    void PaintBorder(QPainter& painter, const QRect& outer, const PictureBox& picture)
     {
-        auto bevel = [&](const QRect& box, const QColor& topLeft, const QColor& bottomRight) {
+        QRect box = outer;
+        for (const Bevel& bevel : picture.Bevels()) {
+            const QColor topLeft = ToQColor(bevel.topLeft);
+            const QColor bottomRight = ToQColor(bevel.bottomRight);
             painter.fillRect(box.left(), box.top(), box.width(), 1, topLeft);
             painter.fillRect(box.left(), box.top(), 1, box.height(), topLeft);
             painter.fillRect(box.left(), box.bottom(), box.width(), 1, bottomRight);
             painter.fillRect(box.right(), box.top(), 1, box.height(), bottomRight);
-        };
-        bevel(outer, QColor(160, 160, 160), Qt::white);
-        bevel(outer.adjusted(1, 1, -1, -1), QColor(105, 105, 105), QColor(227, 227, 227));
+            box.adjust(1, 1, -1, -1);
+        }
     }
 
     QSize ImageSize(const PixelBuffer& pixels) { return { pixels.Width(), pixels.Height() }; }
@@ -66,7 +69,7 @@ void PictureView::paintEvent(QPaintEvent*)
         width() / static_cast<double>(outerPixels_.width()), height() / static_cast<double>(outerPixels_.height()));
     painter.setRenderHint(QPainter::SmoothPixmapTransform, Smooth(deviceScale));
     painter.drawImage(Inside(), ImageView(model.Image()));
-    PaintSunkenBorder(painter, QRect(QPoint(), outerPixels_));
+    PaintBorder(painter, QRect(QPoint(), outerPixels_), picture_);
 }
 
 QSizeF PictureView::DeviceScale(const QTransform& toDevice) const
@@ -96,21 +99,20 @@ const QImage& PictureView::Replayed(const FigureRecord& figure, QSizeF deviceSca
     painter.translate(Inside().topLeft());
     Replay(painter, figure, Inside().size());
     painter.restore();
-    PaintSunkenBorder(painter, QRect(QPoint(), outerPixels_));
+    PaintBorder(painter, QRect(QPoint(), outerPixels_), picture_);
     replayedStale_ = false;
     return replayed_;
 }
 
 // Where each model pixel becomes a whole block of screen pixels, the blocks keep the gradient's
 // one-pixel rings and the strip's rows sharp. At a fraction the blocks would alternate in size and
-// the rings would beat, so the image is smoothed. A photo is always smoothed: its pixels are no
-// pattern to keep, and blocks would only show. "Whole" allows the one pixel that rounding the
-// widget's size can take off a multiple.
+// the rings would beat, so the image is smoothed, as it is at every scale when the picture box says
+// so. "Whole" allows the one pixel that rounding the widget's size can take off a multiple.
 bool PictureView::Smooth(QSizeF deviceScale) const
 {
     const QSize pixels = ImageSize(picture_.Model().Image());
     auto whole = [](double scale, int count) { return std::abs(scale - std::round(scale)) * count < 1; };
-    return picture_.ShowsStoredPicture() || !whole(deviceScale.width(), pixels.width())
+    return picture_.AlwaysSmoothed() || !whole(deviceScale.width(), pixels.width())
         || !whole(deviceScale.height(), pixels.height());
 }
 

@@ -4,8 +4,6 @@
 
 #include <QPainter>
 
-#include <algorithm>
-
 namespace palettra::desktop {
 
 using toolkit::PixelBuffer;
@@ -60,19 +58,6 @@ void Replay(QPainter& painter, const toolkit::FigureRecord& figure, const QSize&
     painter.setRenderHint(QPainter::Antialiasing);
     for (const Stroke& stroke : figure.Strokes())
         PaintStroke(painter, stroke);
-}
-
-PixelBuffer DecodePicture(const std::string& path)
-{
-    if (path.empty())
-        return {};
-    const QImage image = QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
-    PixelBuffer pixels({ image.width(), image.height() });
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const toolkit::Pixel*>(image.constScanLine(y));
-        std::copy(row, row + image.width(), pixels.Data() + static_cast<std::ptrdiff_t>(y) * image.width());
-    }
-    return pixels;
 }
 
 QImage ImageView(const PixelBuffer& pixels)

@@ -6,8 +6,6 @@
 
 #include <QImage>
 
-#include <string>
-
 class QPainter;
 
 namespace palettra::desktop {
@@ -22,9 +20,6 @@ public:
 // The figure painted again over the area from (0, 0) of the picture's size, in the painter's
 // coordinates, smoothed.
 void Replay(QPainter& painter, const toolkit::FigureRecord& figure, const QSize& size);
-
-// The pixels of a picture file or a resource, made opaque; none when it cannot be read.
-toolkit::PixelBuffer DecodePicture(const std::string& path);
 
 // The pixels as an image for painting, without a copy; valid while the buffer is.
 QImage ImageView(const toolkit::PixelBuffer& pixels);

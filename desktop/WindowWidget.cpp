@@ -3,12 +3,11 @@
 #include "desktop/Announcement.h"
 #include "desktop/Assets.h"
 #include "desktop/Colours.h"
+#include "desktop/MessageBoxes.h"
 #include "desktop/QtGeometry.h"
-#include "toolkit/layout/Twips.h"
 
 #include <QCloseEvent>
 #include <QIcon>
-#include <QMessageBox>
 #include <QPainter>
 #include <QShortcut>
 
@@ -20,17 +19,6 @@ using namespace toolkit;
 
 namespace {
 
-    void ShowErrorReport(QWidget* window, const common::RuntimeError& error)
-    {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("実行時エラー (Run-time error)"),
-            QStringLiteral("実行時エラー '%1': (Run-time error '%1':)\n\n%2")
-                .arg(error.Code())
-                .arg(QString::fromStdString(error.what())),
-            QMessageBox::Ok, window);
-        box.setWindowModality(Qt::ApplicationModal);
-        box.exec();
-    }
-
     // Qt puts the program's name in the title bar of a window without a title; an invisible
     // character keeps an empty title empty.
     QString Title(const std::string& caption)
@@ -38,13 +26,30 @@ namespace {
         return caption.empty() ? QString(QChar(0x200B)) : QString::fromStdString(caption);
     }
 
-    bool IsDecoration(Kind kind) { return kind == Kind::Shape || kind == Kind::Line; }
+    void PaintDecoration(QPainter& painter, const Decoration& decoration)
+    {
+        painter.setRenderHint(QPainter::Antialiasing, decoration.antialiased);
+        if (decoration.figure == Decoration::Figure::Line) {
+            painter.setPen(QPen(ToQColor(*decoration.stroke), decoration.lineWidth, Qt::SolidLine, Qt::RoundCap));
+            painter.drawLine(ToQPointF(decoration.line.from), ToQPointF(decoration.line.to));
+            return;
+        }
+        painter.setPen(decoration.stroke ? QPen(ToQColor(*decoration.stroke), decoration.lineWidth) : QPen(Qt::NoPen));
+        painter.setBrush(decoration.fill ? QBrush(ToQColor(*decoration.fill)) : QBrush(Qt::NoBrush));
+        // Qt's outline of a rectangle reaches a pixel past its width and height.
+        const QRect box = ToQRect(decoration.box).adjusted(0, 0, -1, -1);
+        if (decoration.figure == Decoration::Figure::Circle) {
+            const int side = std::min(box.width(), box.height());
+            painter.drawEllipse(QRect(box.center().x() - side / 2, box.center().y() - side / 2, side, side));
+        } else {
+            painter.drawRect(box);
+        }
+    }
 
 } // namespace
 
 WindowWidget::WindowWidget(Window& window)
     : window_(window)
-    , report_(ShowErrorReport)
 {
     const WindowLayout& layout = window.Layout();
     // Every window shares one frame at its stored place; it can grow, for a projector, but never
@@ -55,7 +60,6 @@ WindowWidget::WindowWidget(Window& window)
     if (!layout.icon.empty())
         setWindowIcon(QIcon(QString::fromStdString(AssetPath(layout.icon))));
     setMinimumSize(ToQSize(ClientSize(layout, 1)));
-    RestoreLayoutGeometry();
     setAttribute(Qt::WA_DeleteOnClose, false);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, ToQColor(Resolve(layout.backColor)));
@@ -64,41 +68,39 @@ WindowWidget::WindowWidget(Window& window)
     InstallZoomKeys();
 }
 
-void WindowWidget::Open()
+// A window closed while maximised opens again at the place it is given, not maximised.
+void WindowWidget::Open(const Rect& place)
 {
-    if (!isVisible())
-        RestoreLayoutGeometry();
+    setWindowState(Qt::WindowNoState);
+    setGeometry(ToQRect(place));
+    BringToFront();
+}
+
+void WindowWidget::BringToFront()
+{
     show();
     raise();
     activateWindow();
-}
-
-// Each time the window opens it is where and as large as its layout says, not as it was left.
-void WindowWidget::RestoreLayoutGeometry()
-{
-    const WindowLayout& layout = window_.Layout();
-    setWindowState(Qt::WindowNoState);
-    setGeometry(QRect(QPoint(Pixels(layout.left), Pixels(layout.top)), ToQSize(ClientSize(layout, 1))));
 }
 
 void WindowWidget::InstallZoomKeys()
 {
     // Window shortcuts are matched before the focused control sees the key, so Ctrl+- never
     // moves a scroll bar. Shift is part of "+" on most keyboards, and the keypad has its own keys.
-    const auto bind = [this](QList<QKeySequence> keys, auto zoom) {
+    const auto bind = [this](QList<QKeySequence> keys, ZoomKey key) {
         auto* shortcut = new QShortcut(this);
         shortcut->setKeys(keys);
         shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, zoom] { window_.ZoomTo(zoom(window_.ZoomFactor())); });
+        connect(shortcut, &QShortcut::activated, this, [this, key] { window_.PressZoomKey(key); });
     };
     constexpr Qt::KeyboardModifiers Ctrl = Qt::ControlModifier;
     constexpr Qt::KeyboardModifiers Shifted = Qt::ControlModifier | Qt::ShiftModifier;
     constexpr Qt::KeyboardModifiers Keypad = Qt::ControlModifier | Qt::KeypadModifier;
     bind({ Ctrl | Qt::Key_Equal, Ctrl | Qt::Key_Plus, Shifted | Qt::Key_Equal, Shifted | Qt::Key_Plus,
              Keypad | Qt::Key_Plus },
-        StepUp);
-    bind({ Ctrl | Qt::Key_Minus, Keypad | Qt::Key_Minus }, StepDown);
-    bind({ Ctrl | Qt::Key_0, Keypad | Qt::Key_0 }, [](double) { return 1.0; });
+        ZoomKey::In);
+    bind({ Ctrl | Qt::Key_Minus, Keypad | Qt::Key_Minus }, ZoomKey::Out);
+    bind({ Ctrl | Qt::Key_0, Keypad | Qt::Key_0 }, ZoomKey::Actual);
 }
 
 void WindowWidget::ResizeClient(Size client)
@@ -106,6 +108,12 @@ void WindowWidget::ResizeClient(Size client)
     if (isMaximized() || isFullScreen())
         showNormal();
     resize(ToQSize(client));
+}
+
+void WindowWidget::ShowDecorations(const std::vector<Decoration>& decorations)
+{
+    decorations_ = decorations;
+    update();
 }
 
 void WindowWidget::SetFocusOrder(const std::vector<ControlPeer*>& order)
@@ -119,7 +127,15 @@ void WindowWidget::SetFocusOrder(const std::vector<ControlPeer*>& order)
         widgets.front()->setFocus(Qt::OtherFocusReason);
 }
 
-void WindowWidget::ReportError(const common::RuntimeError& error) { report_(this, error); }
+void WindowWidget::ReportError(const common::RuntimeError& error, const texts::Message& report)
+{
+    if (report_)
+        report_(this, error);
+    else
+        ShowErrorReport(*this, report);
+}
+
+void WindowWidget::ShowHelp(const texts::Message& help) { desktop::ShowHelp(*this, help); }
 
 void WindowWidget::Announce(const std::string& text) { desktop::Announce(*this, text); }
 
@@ -129,46 +145,14 @@ void WindowWidget::closeEvent(QCloseEvent* event)
     window_.Close();
 }
 
-void WindowWidget::resizeEvent(QResizeEvent*)
-{
-    if (window_.Resize(FromQSize(size())))
-        update();
-}
+void WindowWidget::resizeEvent(QResizeEvent*) { window_.Resize(FromQSize(size())); }
 
+// Shapes and lines lie on the window's own surface, beneath the labels.
 void WindowWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    // Shapes and lines lie on the window's own surface, beneath the labels; the
-    // layout lists them last, so the first rows are the ones on top.
-    const auto& controls = window_.Layout().controls;
-    for (auto row = controls.rbegin(); row != controls.rend(); ++row)
-        if (IsDecoration(row->kind))
-            PaintDecoration(painter, *row);
-}
-
-void WindowWidget::PaintDecoration(QPainter& painter, const ControlLayout& control) const
-{
-    const QColor text = ToQColor(Resolve(WindowTextColour));
-    const Zoom& zoom = window_.CurrentZoom();
-    // Line widths are in pixels of the layout, so they grow with the zoom like everything else.
-    if (control.kind == Kind::Line) {
-        painter.setRenderHint(QPainter::Antialiasing, control.x1 != control.x2 && control.y1 != control.y2);
-        painter.setPen(QPen(text, control.lineWidth * zoom.Factor(), Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(ToQPointF(zoom.Point(control.x1, control.y1)), ToQPointF(zoom.Point(control.x2, control.y2)));
-        return;
-    }
-    painter.setRenderHint(QPainter::Antialiasing, control.shape == ShapeKind::Circle);
-    painter.setPen(control.border ? QPen(text, zoom.Factor()) : QPen(Qt::NoPen));
-    painter.setBrush(
-        control.filled ? QBrush(ToQColor(Resolve(control.backColor.value_or(Fixed(0xFFFFFF))))) : QBrush(Qt::NoBrush));
-    const QRect box
-        = ToQRect(zoom.Box(control.left, control.top, control.width, control.height)).adjusted(0, 0, -1, -1);
-    if (control.shape == ShapeKind::Circle) {
-        const int side = std::min(box.width(), box.height());
-        painter.drawEllipse(QRect(box.center().x() - side / 2, box.center().y() - side / 2, side, side));
-    } else {
-        painter.drawRect(box);
-    }
+    for (const Decoration& decoration : decorations_)
+        PaintDecoration(painter, decoration);
 }
 
 } // namespace palettra::desktop

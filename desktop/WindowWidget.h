@@ -8,10 +8,11 @@
 
 namespace palettra::desktop {
 
+// Where a run-time error goes in place of the report box: tests and tools keep it to read.
 using ErrorReport = std::function<void(QWidget* window, const common::RuntimeError& error)>;
 
-// A window of the core on the desktop: the frame at the layout's place, the zoom keys, the shapes and
-// lines beneath the controls, and the report of a run-time error.
+// A window of the core on the desktop: the frame where the core places it, the zoom keys, the shapes
+// and lines beneath the controls, and the report of a run-time error.
 class WindowWidget : public QWidget, public toolkit::WindowPeer {
     Q_OBJECT
 
@@ -21,11 +22,14 @@ public:
     toolkit::Window& Core() const { return window_; }
     void SetErrorReport(ErrorReport report) { report_ = std::move(report); }
 
-    void Open() override;
+    void Open(const toolkit::Rect& place) override;
+    void BringToFront() override;
     void Hide() override { hide(); }
     void ResizeClient(toolkit::Size client) override;
+    void ShowDecorations(const std::vector<toolkit::Decoration>& decorations) override;
     void SetFocusOrder(const std::vector<toolkit::ControlPeer*>& order) override;
-    void ReportError(const common::RuntimeError& error) override;
+    void ReportError(const common::RuntimeError& error, const texts::Message& report) override;
+    void ShowHelp(const texts::Message& help) override;
     void Announce(const std::string& text) override;
 
 protected:
@@ -35,10 +39,9 @@ protected:
 
 private:
     void InstallZoomKeys();
-    void RestoreLayoutGeometry();
-    void PaintDecoration(class QPainter& painter, const toolkit::ControlLayout& control) const;
 
     toolkit::Window& window_;
+    std::vector<toolkit::Decoration> decorations_;
     ErrorReport report_;
 };
 

@@ -1,6 +1,7 @@
 #include "desktop/Application.h"
 #include "desktop/DesktopFace.h"
 #include "shell/Catalogue.h"
+#include "texts/StartUp.h"
 
 #include <QApplication>
 
@@ -15,7 +16,7 @@ void StartUpMessage(QtMsgType type, const QMessageLogContext&, const QString&)
 {
     if (type != QtFatalMsg)
         return;
-    std::fputs("palettra: 画面を開けません (cannot open a display)\n", stderr);
+    std::fprintf(stderr, "palettra: %s\n", palettra::texts::NoDisplay().c_str());
     _exit(1);
 }
 

@@ -1,6 +1,6 @@
 #include "headless/HeadlessFace.h"
 
-#include "headless/JpegFile.h"
+#include "toolkit/Window.h"
 #include "toolkit/controls/CommandButton.h"
 #include "toolkit/controls/Label.h"
 #include "toolkit/controls/PictureBox.h"
@@ -24,7 +24,7 @@ namespace {
         void Place(const Rect&, double) override { }
         void Describe(const std::string& description) override { face_.descriptions[&control_] = description; }
 
-    private:
+    protected:
         HeadlessFace& face_;
         const Control& control_;
     };
@@ -32,7 +32,9 @@ namespace {
     class UnseenBar : public Unseen<ScrollBarPeer> {
     public:
         using Unseen::Unseen;
-        void ShowValue(int) override { }
+        ~UnseenBar() override { face_.thumbs.erase(&control_); }
+        void ShowValue(int value) override { face_.thumbs[&control_] = value; }
+        void ShowThumb(int value) override { face_.thumbs[&control_] = value; }
     };
 
     class UnseenLabel : public Unseen<LabelPeer> {
@@ -49,24 +51,36 @@ namespace {
 
     class UnseenWindow : public WindowPeer {
     public:
-        explicit UnseenWindow(HeadlessFace& face)
+        UnseenWindow(HeadlessFace& face, Window& window)
             : face_(face)
+            , window_(window)
         {
         }
-        void Open() override { }
+        void Open(const Rect& place) override { face_.openings.push_back(place); }
+        void BringToFront() override { }
         void Hide() override { }
-        void ResizeClient(Size) override { }
+        void ResizeClient(Size client) override { window_.Resize(client); }
+        void ShowDecorations(const std::vector<Decoration>&) override { }
         void SetFocusOrder(const std::vector<ControlPeer*>&) override { }
-        void ReportError(const common::RuntimeError& error) override { face_.errors.push_back(error.Code()); }
+        void ReportError(const common::RuntimeError& error, const texts::Message& report) override
+        {
+            face_.errors.push_back(error.Code());
+            face_.messages.push_back(report);
+        }
+        void ShowHelp(const texts::Message& help) override { face_.messages.push_back(help); }
         void Announce(const std::string& text) override { face_.announcements.push_back(text); }
 
     private:
         HeadlessFace& face_;
+        Window& window_;
     };
 
 } // namespace
 
-std::unique_ptr<WindowPeer> HeadlessFace::MakePeer(Window&) { return std::make_unique<UnseenWindow>(*this); }
+std::unique_ptr<WindowPeer> HeadlessFace::MakePeer(Window& window)
+{
+    return std::make_unique<UnseenWindow>(*this, window);
+}
 std::unique_ptr<ScrollBarPeer> HeadlessFace::MakePeer(ScrollBar& bar)
 {
     return std::make_unique<UnseenBar>(*this, bar);
@@ -80,7 +94,5 @@ std::unique_ptr<PicturePeer> HeadlessFace::MakePeer(PictureBox& picture)
 {
     return std::make_unique<UnseenPicture>(*this, picture);
 }
-
-PixelBuffer HeadlessFace::StoredPicture(const std::string& name) { return ReadJpeg(AssetPath(name)); }
 
 } // namespace palettra::headless

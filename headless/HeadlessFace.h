@@ -1,8 +1,8 @@
 #pragma once
 
+#include "texts/Message.h"
 #include "toolkit/Face.h"
 #include "toolkit/controls/Control.h"
-#include "toolkit/picture/Rasteriser.h"
 
 #include <map>
 #include <string>
@@ -12,8 +12,8 @@ namespace palettra::headless {
 
 // A face that shows nothing: the core's windows run their handlers, draw into their pictures and
 // read them back with no platform at all, for tests and measurements. What a user would have seen
-// or heard of the program (its error reports, its announcements, the controls' descriptions, its end)
-// is kept here to be read.
+// or heard of the program (its error reports, its announcements, the controls' descriptions, where
+// its windows opened, its end) is kept here to be read; a window's client area takes the size asked.
 class HeadlessFace : public toolkit::Face {
 public:
     std::unique_ptr<toolkit::WindowPeer> MakePeer(toolkit::Window& window) override;
@@ -22,24 +22,17 @@ public:
     std::unique_ptr<toolkit::ButtonPeer> MakePeer(toolkit::CommandButton& button) override;
     std::unique_ptr<toolkit::PicturePeer> MakePeer(toolkit::PictureBox& picture) override;
 
-    // Strokes are left out: what they look like is the painting face's business.
-    toolkit::Rasteriser& Strokes() override { return noStrokes_; }
-    toolkit::PixelBuffer StoredPicture(const std::string& name) override;
     bool AssistiveToolsListen() const override { return listening; }
     void EndProgram() override { ended = true; }
 
     bool listening = false;
     bool ended = false;
     std::vector<int> errors; // the codes of the run-time errors reported, in order
+    std::vector<texts::Message> messages; // the reports and the help shown, in order
     std::vector<std::string> announcements;
+    std::vector<toolkit::Rect> openings; // where each window was opened, in order
     std::map<const toolkit::Control*, std::string> descriptions; // each control's, as last told
-
-private:
-    class NoStrokes : public toolkit::Rasteriser {
-    public:
-        void Paint(toolkit::PixelBuffer&, const toolkit::Stroke&) override { }
-    };
-    NoStrokes noStrokes_;
+    std::map<const toolkit::Control*, int> thumbs; // the value each bar's thumb was last shown at
 };
 
 } // namespace palettra::headless

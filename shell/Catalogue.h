@@ -14,7 +14,7 @@ namespace palettra {
 
 // The program's seven window objects, in their fixed order: the menu, which exists
 // from the start, and one slot per tool window, filled on the first request and
-// kept until the program ends.
+// kept until the program ends, which it does when the last open window closes.
 class Catalogue {
 public:
     explicit Catalogue(toolkit::Face& face);
@@ -26,6 +26,7 @@ public:
     {
         if (!slot)
             slot = std::make_unique<Form>(face_);
+        Watch(*slot);
         slot->Show();
         return *slot;
     }
@@ -39,6 +40,10 @@ public:
     std::unique_ptr<Form6> form6;
 
 private:
+    // Whoever made the window, the catalogue that shows it hears when it closes.
+    void Watch(toolkit::Window& window);
+    bool AnyWindowOpen() const;
+
     toolkit::Face& face_;
     Menu menu_;
 };

@@ -1,5 +1,6 @@
 #include "toolkit/Window.h"
 
+#include "texts/ErrorReport.h"
 #include "toolkit/Face.h"
 #include "toolkit/access/Description.h"
 #include "toolkit/access/TabOrder.h"
@@ -10,12 +11,18 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace palettra::toolkit {
 
 namespace {
 
     bool IsDecoration(Kind kind) { return kind == Kind::Shape || kind == Kind::Line; }
+
+    void Report(WindowPeer& peer, const common::RuntimeError& error)
+    {
+        peer.ReportError(error, texts::ErrorReport(error.Code(), error.what()));
+    }
 
 } // namespace
 
@@ -30,20 +37,26 @@ Window::~Window() { DestroyControls(); }
 
 void Window::Show()
 {
+    if (open_) {
+        peer_->BringToFront();
+        return;
+    }
     // Each time the window opens it is where and as large as its layout says, not as it was left.
-    if (!open_)
-        zoom_ = toolkit::Zoom();
+    zoom_ = toolkit::Zoom();
     if (!IsLoaded() && !Load())
         return;
     open_ = true;
-    peer_->Open();
+    peer_->ShowDecorations(Decorations(layout_, zoom_));
+    peer_->Open(OpeningPlace(layout_));
 }
 
 void Window::Close()
 {
-    open_ = false;
+    const bool wasOpen = std::exchange(open_, false);
     DestroyControls();
     peer_->Hide();
+    if (wasOpen && whenClosed_)
+        whenClosed_();
 }
 
 void Window::ZoomTo(double step) { peer_->ResizeClient(ClientSize(layout_, step)); }
@@ -57,6 +70,7 @@ bool Window::Resize(Size client)
     zoom_ = zoom;
     for (const auto& control : controls_)
         Place(*control);
+    peer_->ShowDecorations(Decorations(layout_, zoom_));
     return true;
 }
 
@@ -76,7 +90,6 @@ void Window::RunFor(const Control* actor, const Handler& handler)
     if (running_ == 0) {
         closed_.clear();
         Narrate(actor);
-        face_.ActionOver();
     }
 }
 
@@ -85,10 +98,8 @@ void Window::Tell(Control& control, Outcome said, Outcome now) { control.Tell(st
 // A tool that starts to listen while a handler waits on a dialog hears the window when the handler is over.
 void Window::Describe()
 {
-    if (running_ == 0) {
+    if (running_ == 0)
         Narrate(nullptr);
-        face_.ActionOver();
-    }
 }
 
 // The outcomes read the controls, and a fault there is reported like a handler's.
@@ -117,10 +128,10 @@ bool Window::Attempt(const Handler& work)
         work();
         return true;
     } catch (const common::RuntimeError& error) {
-        peer_->ReportError(error);
+        Report(*peer_, error);
     } catch (const std::exception& error) {
         // A fault of the program's own; still reported, never thrown through the face's event loop.
-        peer_->ReportError(common::RuntimeError(51, std::string("内部エラー (Internal error): ") + error.what()));
+        Report(*peer_, common::RuntimeError(51, texts::InternalError(error.what())));
     }
     return false;
 }

@@ -5,6 +5,7 @@
 #include "toolkit/layout/WindowLayout.h"
 #include "toolkit/layout/Zoom.h"
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -30,6 +31,8 @@ public:
     bool IsLoaded() const { return !controls_.empty(); }
     // Destroys the controls and keeps the window, as the user's closing of it does.
     void Close();
+    // What its owner does each time the open window closes, once its controls are gone.
+    void WhenClosed(std::function<void()> closed) { whenClosed_ = std::move(closed); }
 
     const WindowLayout& Layout() const { return layout_; }
     Face& Platform() const { return face_; }
@@ -37,6 +40,8 @@ public:
 
     // Sizes the client area to the layout times a zoom step; the content follows through Resize.
     void ZoomTo(double step);
+    // A zoom key the user pressed in the window: the step it asks for, from the zoom now.
+    void PressZoomKey(ZoomKey key) { ZoomTo(StepFor(key, ZoomFactor())); }
     // The client area's new size, from the face: whatever the size, by a step or by the frame, the
     // content is enlarged as far as it fits and centred. Never runs a handler; true when the zoom changed.
     bool Resize(Size client);
@@ -105,6 +110,7 @@ private:
     std::vector<std::unique_ptr<Control>> closed_;
     toolkit::Zoom zoom_;
     bool open_ = false;
+    std::function<void()> whenClosed_;
     int running_ = 0; // handlers under way, nested ones included
 };
 

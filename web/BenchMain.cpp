@@ -10,9 +10,9 @@
 
 namespace {
 
-std::string RunBenchmarks()
+std::string RunBenchmarks(emscripten::val pageScript)
 {
-    palettra::web::Page page;
+    palettra::web::Page page(std::move(pageScript));
     palettra::web::WebFace face(page);
     const auto alone = palettra::bench::TimeHeavyHandlers(face);
     const auto shown = palettra::bench::TimeHeavyHandlers(face, [&face] { face.ShowChanges(); });

@@ -1,6 +1,5 @@
 #include "web/Decorations.h"
 
-#include "toolkit/layout/Twips.h"
 #include "web/Css.h"
 #include "web/Page.h"
 
@@ -10,45 +9,45 @@ using namespace toolkit;
 
 namespace {
 
-    Props Line(const ControlLayout& row)
+    Props Line(const Decoration& line)
     {
         return std::move(Props()
                              .Set("kind", std::string("line"))
-                             .Set("x1", Logical(row.x1))
-                             .Set("y1", Logical(row.y1))
-                             .Set("x2", Logical(row.x2))
-                             .Set("y2", Logical(row.y2))
-                             .Set("lineWidth", row.lineWidth)
-                             .Set("stroke", Css(WindowTextColour)));
+                             .Set("x1", line.line.from.x)
+                             .Set("y1", line.line.from.y)
+                             .Set("x2", line.line.to.x)
+                             .Set("y2", line.line.to.y));
     }
 
-    Props Shape(const ControlLayout& row)
+    Props Shape(const Decoration& shape)
     {
-        Props props;
-        props.Set("kind", std::string(row.shape == ShapeKind::Circle ? "circle" : "rectangle"))
-            .Set("left", Pixels(row.left))
-            .Set("top", Pixels(row.top))
-            .Set("width", Pixels(row.width))
-            .Set("height", Pixels(row.height))
-            .Set("lineWidth", row.border ? 1 : 0);
-        if (row.border)
-            props.Set("stroke", Css(WindowTextColour));
-        if (row.filled)
-            props.Set("fill", Css(row.backColor.value_or(Fixed(0xFFFFFF))));
-        return props;
+        return std::move(
+            Props()
+                .Set("kind", std::string(shape.figure == Decoration::Figure::Circle ? "circle" : "rectangle"))
+                .Set("left", shape.box.left)
+                .Set("top", shape.box.top)
+                .Set("width", shape.box.width)
+                .Set("height", shape.box.height));
+    }
+
+    emscripten::val PageDecoration(const Decoration& decoration)
+    {
+        Props props = decoration.figure == Decoration::Figure::Line ? Line(decoration) : Shape(decoration);
+        props.Set("lineWidth", decoration.lineWidth).Set("antialiased", decoration.antialiased);
+        if (decoration.stroke)
+            props.Set("stroke", Css(*decoration.stroke));
+        if (decoration.fill)
+            props.Set("fill", Css(*decoration.fill));
+        return props.Object();
     }
 
 } // namespace
 
-emscripten::val Decorations(const WindowLayout& layout)
+emscripten::val PageDecorations(const std::vector<Decoration>& decorations)
 {
     emscripten::val shapes = emscripten::val::array();
-    for (auto row = layout.controls.rbegin(); row != layout.controls.rend(); ++row) {
-        if (row->kind == Kind::Line)
-            shapes.call<void>("push", Line(*row).Object());
-        else if (row->kind == Kind::Shape)
-            shapes.call<void>("push", Shape(*row).Object());
-    }
+    for (const Decoration& decoration : decorations)
+        shapes.call<void>("push", PageDecoration(decoration));
     return shapes;
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "toolkit/layout/WindowLayout.h"
+#include "toolkit/layout/Decoration.h"
 
 #include <emscripten/val.h>
 
+#include <vector>
+
 namespace palettra::web {
 
-// The shapes and lines of a window's surface, for the page to draw beneath its controls, in the
-// layout's pixels: the last row first, so that the first rows lie on top, as on the desktop.
-emscripten::val Decorations(const toolkit::WindowLayout& layout);
+// The shapes and lines of a window's surface as the page draws them, in the core's order.
+emscripten::val PageDecorations(const std::vector<toolkit::Decoration>& decorations);
 
 } // namespace palettra::web

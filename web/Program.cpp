@@ -1,13 +1,27 @@
 #include "web/Program.h"
 
+#include "toolkit/access/KeyboardHelp.h"
 #include "web/WebButton.h"
 #include "web/WebScrollBar.h"
 #include "web/WebWindow.h"
 
 namespace palettra::web {
 
-Program::Program()
-    : face_(page_)
+namespace {
+
+    // The page names the zoom key it recognised: "in", "out" or "actual".
+    toolkit::ZoomKey ZoomKeyNamed(const std::string& name)
+    {
+        if (name == "in")
+            return toolkit::ZoomKey::In;
+        return name == "out" ? toolkit::ZoomKey::Out : toolkit::ZoomKey::Actual;
+    }
+
+} // namespace
+
+Program::Program(emscripten::val page)
+    : page_(std::move(page))
+    , face_(page_)
 {
 }
 
@@ -32,16 +46,28 @@ template <typename Action> void Program::Act(Action action)
         catalogue_.reset();
 }
 
-// The handler may close the window and the bar with it: the bar is looked up again to show the value.
-void Program::BarCommitted(int bar, int value)
+// A bar the handler of an earlier action closed is no longer found, and its action does nothing.
+template <typename... Arguments>
+void Program::ActOnBar(int bar, void (toolkit::ScrollBar::*action)(Arguments...), Arguments... arguments)
 {
     Act([&] {
-        if (auto* committed = face_.Find<WebScrollBar>(bar))
-            committed->Commit(value);
-        if (auto* shown = face_.Find<WebScrollBar>(bar))
-            shown->ShowCurrent();
+        if (auto* acted = face_.Find<WebScrollBar>(bar))
+            (acted->Core().*action)(arguments...);
     });
 }
+
+void Program::BarStepped(int bar, int towards) { ActOnBar(bar, &toolkit::ScrollBar::Step, towards); }
+void Program::BarPaged(int bar, int towards) { ActOnBar(bar, &toolkit::ScrollBar::Page, towards); }
+void Program::BarToEnd(int bar, int towards) { ActOnBar(bar, &toolkit::ScrollBar::ToEnd, towards); }
+void Program::BarTrackHeld(int bar, int side) { ActOnBar(bar, &toolkit::ScrollBar::HoldTrack, side); }
+void Program::BarTrackRepeated(int bar, int side) { ActOnBar(bar, &toolkit::ScrollBar::RepeatTrack, side); }
+void Program::BarThumbHeld(int bar) { ActOnBar(bar, &toolkit::ScrollBar::HoldThumb); }
+void Program::BarThumbMoved(int bar, double offset, double room)
+{
+    ActOnBar(bar, &toolkit::ScrollBar::DragThumb, offset, room);
+}
+void Program::BarThumbLetGo(int bar) { ActOnBar(bar, &toolkit::ScrollBar::LetGoThumb); }
+void Program::BarThumbCancelled(int bar) { ActOnBar(bar, &toolkit::ScrollBar::CancelThumb); }
 
 void Program::ButtonPressed(int button)
 {
@@ -51,22 +77,27 @@ void Program::ButtonPressed(int button)
     });
 }
 
-// Closing the last window ends the program, as on the desktop.
 void Program::WindowClosed(int window)
 {
     Act([&] {
         if (auto* closed = face_.Find<WebWindow>(window))
             closed->Core().Close();
-        if (!face_.AnyWindowOpen())
-            face_.EndProgram();
     });
 }
 
-void Program::ZoomRequested(int window, int step)
+void Program::HelpRequested(int window)
+{
+    Act([&] {
+        if (auto* asked = face_.Find<WebWindow>(window))
+            toolkit::ShowKeyboardHelp(asked->Core());
+    });
+}
+
+void Program::ZoomRequested(int window, const std::string& key)
 {
     Act([&] {
         if (auto* zoomed = face_.Find<WebWindow>(window))
-            zoomed->Zoom(step);
+            zoomed->Core().PressZoomKey(ZoomKeyNamed(key));
     });
 }
 

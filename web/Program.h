@@ -1,10 +1,12 @@
 #pragma once
 
 #include "shell/Catalogue.h"
+#include "toolkit/controls/ScrollBar.h"
 #include "web/Page.h"
 #include "web/WebFace.h"
 
 #include <memory>
+#include <string>
 
 namespace palettra::web {
 
@@ -13,19 +15,31 @@ namespace palettra::web {
 // program starts again as it first did.
 class Program {
 public:
-    Program();
+    explicit Program(emscripten::val page);
     ~Program();
 
     // Opens the menu, at first and again after "End".
     void Start();
 
-    void BarCommitted(int bar, int value);
+    // What the user does to a bar, as page.js tells it.
+    void BarStepped(int bar, int towards);
+    void BarPaged(int bar, int towards);
+    void BarToEnd(int bar, int towards);
+    void BarTrackHeld(int bar, int side);
+    void BarTrackRepeated(int bar, int side);
+    void BarThumbHeld(int bar);
+    void BarThumbMoved(int bar, double offset, double room);
+    void BarThumbLetGo(int bar);
+    void BarThumbCancelled(int bar);
     void ButtonPressed(int button);
     void WindowClosed(int window);
-    void ZoomRequested(int window, int step);
+    void HelpRequested(int window);
+    void ZoomRequested(int window, const std::string& key);
 
 private:
     template <typename Action> void Act(Action action);
+    template <typename... Arguments>
+    void ActOnBar(int bar, void (toolkit::ScrollBar::*action)(Arguments...), Arguments... arguments);
 
     Page page_;
     WebFace face_;

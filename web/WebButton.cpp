@@ -1,5 +1,6 @@
 #include "web/WebButton.h"
 
+#include "toolkit/controls/ButtonFont.h"
 #include "toolkit/layout/Twips.h"
 #include "web/Css.h"
 
@@ -9,14 +10,13 @@ using namespace toolkit;
 
 namespace {
 
-    // Buttons share one font, the desktop's: nine points, regular.
-    constexpr double ButtonPoints = 9;
-
     Props ButtonProps(const CommandButton& button)
     {
         const ControlLayout& layout = button.Layout();
         Props props;
-        props.Set("kind", std::string("button")).Set("caption", button.Caption());
+        props.Set("kind", std::string("button"))
+            .Set("caption", button.Caption())
+            .Set("bold", ButtonCaptionFont.weight == Weight::Bold);
         if (layout.graphical && layout.backColor)
             props.Set("background", Css(*layout.backColor));
         return props;
@@ -30,6 +30,6 @@ WebButton::WebButton(WebFace& face, CommandButton& button)
 {
 }
 
-int WebButton::FontPixels(double zoom) const { return toolkit::FontPixels(ButtonPoints, zoom); }
+int WebButton::FontPixels(double zoom) const { return toolkit::FontPixels(ButtonCaptionFont.points, zoom); }
 
 } // namespace palettra::web

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/Window.h"
+#include "toolkit/access/AccessibleName.h"
 #include "toolkit/controls/Control.h"
 #include "toolkit/layout/Geometry.h"
 #include "web/Page.h"
@@ -28,9 +29,9 @@ public:
         , described_(control.Layout().description)
     {
         const toolkit::ControlLayout& layout = control.Layout();
-        // A control without a name of its own is named by what it shows, as the page's elements are.
-        if (!layout.accessibleName.empty())
-            props.Set("name", layout.accessibleName);
+        // A label without a fixed name is named by what it shows, as the page's elements are.
+        if (const std::string name = toolkit::FixedName(layout); !name.empty())
+            props.Set("name", name);
         props.Set("control", layout.name)
             .Set("index", layout.index)
             .Set("tab", layout.tab)

@@ -1,13 +1,10 @@
 #include "web/WebFace.h"
 
-#include "web/EmbeddedPictures.h"
 #include "web/WebButton.h"
 #include "web/WebLabel.h"
 #include "web/WebPicture.h"
 #include "web/WebScrollBar.h"
 #include "web/WebWindow.h"
-
-#include <algorithm>
 
 namespace palettra::web {
 
@@ -29,21 +26,6 @@ std::unique_ptr<PicturePeer> WebFace::MakePeer(PictureBox& picture)
     return std::make_unique<WebPicture>(*this, picture);
 }
 
-// The page carries its pictures already decoded, so that every browser shows the desktop's pixels.
-PixelBuffer WebFace::StoredPicture(const std::string& name)
-{
-    const auto found = std::find_if(EmbeddedPictures.begin(), EmbeddedPictures.end(),
-        [&](const EmbeddedPicture& picture) { return picture.name == name; });
-    if (found == EmbeddedPictures.end())
-        return {};
-    PixelBuffer pixels({ found->width, found->height });
-    const unsigned char* rgb = found->rgb;
-    Pixel* to = pixels.Data();
-    for (int i = 0; i < found->width * found->height; ++i, rgb += 3)
-        to[i] = 0xFF000000u | static_cast<Pixel>(rgb[0]) << 16 | static_cast<Pixel>(rgb[1]) << 8 | rgb[2];
-    return pixels;
-}
-
 int WebFace::Enrol(PageObject& object)
 {
     objects_[++lastId_] = &object;
@@ -58,12 +40,12 @@ void WebFace::Leave(int id)
 
 void WebFace::ShowChanges()
 {
-    page_.Flush();
     const std::set<int> changed = std::move(changed_);
     changed_.clear();
     for (int id : changed)
         if (auto* picture = Find<WebPicture>(id))
             picture->Show();
+    page_.Flush();
 }
 
 } // namespace palettra::web

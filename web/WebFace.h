@@ -3,7 +3,6 @@
 #include "toolkit/Face.h"
 #include "web/Page.h"
 #include "web/PageObject.h"
-#include "web/SampledRasteriser.h"
 
 #include <set>
 #include <unordered_map>
@@ -25,12 +24,9 @@ public:
     std::unique_ptr<toolkit::ButtonPeer> MakePeer(toolkit::CommandButton& button) override;
     std::unique_ptr<toolkit::PicturePeer> MakePeer(toolkit::PictureBox& picture) override;
 
-    toolkit::Rasteriser& Strokes() override { return rasteriser_; }
-    toolkit::PixelBuffer StoredPicture(const std::string& name) override;
     // A page cannot tell whether a screen reader reads it, so it always has something to read.
     bool AssistiveToolsListen() const override { return true; }
     void EndProgram() override { page_.End(); }
-    void ActionOver() override { page_.Flush(); }
 
     Page& ThePage() const { return page_; }
 
@@ -43,22 +39,16 @@ public:
         return found == objects_.end() ? nullptr : dynamic_cast<Kind*>(found->second);
     }
 
-    // Which windows are on the page, so that closing the last one ends the program, as on the desktop.
-    void Opened(const PageObject& window) { open_.insert(window.Id()); }
-    void Closed(const PageObject& window) { open_.erase(window.Id()); }
-    bool AnyWindowOpen() const { return !open_.empty(); }
-
     // A picture that changed is shown again once the action is over, however often it was drawn on.
     void ShowLater(const PageObject& picture) { changed_.insert(picture.Id()); }
+    // Shows what an action changed: the pictures, then every change held back, in one update.
     void ShowChanges();
 
 private:
     Page& page_;
-    SampledRasteriser rasteriser_;
     std::unordered_map<int, PageObject*> objects_;
     int lastId_ = 0;
     std::set<int> changed_;
-    std::set<int> open_;
 };
 
 } // namespace palettra::web

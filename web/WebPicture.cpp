@@ -1,6 +1,7 @@
 #include "web/WebPicture.h"
 
 #include "toolkit/layout/Twips.h"
+#include "web/Css.h"
 
 #include <emscripten/val.h>
 
@@ -10,6 +11,15 @@ using namespace toolkit;
 
 namespace {
 
+    emscripten::val Bevels(const PictureBox& picture)
+    {
+        emscripten::val bevels = emscripten::val::array();
+        for (const Bevel& bevel : picture.Bevels())
+            bevels.call<void>(
+                "push", Props().Set("topLeft", Css(bevel.topLeft)).Set("bottomRight", Css(bevel.bottomRight)).Object());
+        return bevels;
+    }
+
     Props PictureProps(const PictureBox& picture)
     {
         // Its size at 100 % tells the page how many device pixels a layout pixel takes at any zoom.
@@ -17,7 +27,8 @@ namespace {
                              .Set("kind", std::string("picture"))
                              .Set("width", Pixels(picture.Width()))
                              .Set("height", Pixels(picture.Height()))
-                             .Set("photo", picture.ShowsStoredPicture()));
+                             .Set("bevels", Bevels(picture))
+                             .Set("alwaysSmoothed", picture.AlwaysSmoothed()));
     }
 
     // 0xFFRRGGBB is, in memory, blue, green, red, alpha; a canvas reads red first.

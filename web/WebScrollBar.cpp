@@ -2,9 +2,18 @@
 
 #include "common/Text.h"
 
+#include <cstdlib>
+
 namespace palettra::web {
 
 namespace {
+
+    // The thumb's length in per cent of the track: a page of the range, as the desktop's style has it.
+    double ThumbShare(const toolkit::ScrollBar& bar)
+    {
+        const double page = bar.LargeChange();
+        return 100 * page / (std::abs(bar.Max() - bar.Min()) + page);
+    }
 
     Props BarProps(const toolkit::ScrollBar& bar)
     {
@@ -14,8 +23,9 @@ namespace {
                              .Set("max", bar.Max())
                              .Set("value", bar.Value())
                              .Set("valueText", common::DecimalText(bar.Value()))
-                             .Set("smallChange", bar.SmallChange())
-                             .Set("largeChange", bar.LargeChange()));
+                             .Set("thumbShare", ThumbShare(bar))
+                             .Set("repeatDelay", static_cast<int>(toolkit::ScrollBar::RepeatDelay.count()))
+                             .Set("repeatInterval", static_cast<int>(toolkit::ScrollBar::RepeatInterval.count())));
     }
 
 } // namespace
@@ -28,5 +38,7 @@ WebScrollBar::WebScrollBar(WebFace& face, toolkit::ScrollBar& bar)
 
 // Said as the desktop's bar says it: the number.
 void WebScrollBar::ShowValue(int value) { Later(Page::Change::BarValue, value, common::DecimalText(value)); }
+
+void WebScrollBar::ShowThumb(int value) { Later(Page::Change::BarThumb, value, {}); }
 
 } // namespace palettra::web

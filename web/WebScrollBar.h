@@ -5,17 +5,17 @@
 
 namespace palettra::web {
 
-// A scroll bar of the page: its arrows, track and keys commit at once, a dragged thumb when let go.
+// A scroll bar of the page, which reports what the user does to it and shows what the core's bar
+// makes of that.
 class WebScrollBar : public WebControl<toolkit::ScrollBarPeer> {
 public:
     WebScrollBar(WebFace& face, toolkit::ScrollBar& bar);
 
     void ShowValue(int value) override;
-    // The user's committed value, with the change it runs. The handler may close the window, and
-    // this bar with it: nothing of the bar may be touched once this returns.
-    void Commit(int value) { bar_.Commit(value); }
-    // The bar's value as the core now holds it, whatever the handler made of a commit.
-    void ShowCurrent() { ShowValue(bar_.Value()); }
+    void ShowThumb(int value) override;
+    // The core's bar, to hand the user's actions to. The change handler an action runs may close the
+    // window, and this bar with it: nothing of the bar may be touched once the action returns.
+    toolkit::ScrollBar& Core() const { return bar_; }
 
 private:
     toolkit::ScrollBar& bar_;

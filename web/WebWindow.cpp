@@ -1,8 +1,7 @@
 #include "web/WebWindow.h"
 
-#include "toolkit/access/KeyboardHelp.h"
-#include "toolkit/layout/Twips.h"
-#include "toolkit/layout/Zoom.h"
+#include "texts/Frame.h"
+#include "toolkit/access/AccessibleName.h"
 #include "web/Css.h"
 #include "web/Decorations.h"
 #include "web/WebFace.h"
@@ -15,19 +14,27 @@ namespace {
 
     Props WindowProps(const WindowLayout& layout)
     {
-        const Size client = ClientSize(layout, 1);
-        return std::move(
-            Props()
-                .Set("name", layout.name)
-                .Set("caption", layout.caption)
-                .Set("accessibleName", layout.accessibleName.empty() ? layout.caption : layout.accessibleName)
-                .Set("left", Pixels(layout.left))
-                .Set("top", Pixels(layout.top))
-                .Set("width", client.width)
-                .Set("height", client.height)
-                .Set("background", Css(layout.backColor))
-                .Set("help", KeyboardHelpText(layout))
-                .Set("decorations", Decorations(layout)));
+        return std::move(Props()
+                             .Set("name", layout.name)
+                             .Set("caption", layout.caption)
+                             .Set("accessibleName", WindowName(layout))
+                             .Set("closeName", texts::CloseBoxName())
+                             .Set("background", Css(layout.backColor)));
+    }
+
+    // The page has one message box for all its windows.
+    void ShowMessage(Page& page, const texts::Message& message)
+    {
+        page.Call("showMessage", message.title, message.text);
+    }
+
+    Props Place(const Rect& place)
+    {
+        return std::move(Props()
+                             .Set("left", place.left)
+                             .Set("top", place.top)
+                             .Set("width", place.width)
+                             .Set("height", place.height));
     }
 
 } // namespace
@@ -44,35 +51,24 @@ WebWindow::WebWindow(WebFace& face, Window& window)
     Call("createWindow", WindowProps(window.Layout()).Object());
 }
 
-WebWindow::~WebWindow()
-{
-    face_.Closed(*this);
-    Call("destroyWindow");
-}
+WebWindow::~WebWindow() { Call("destroyWindow"); }
 
-void WebWindow::Zoom(int step)
-{
-    const double factor = window_.ZoomFactor();
-    window_.ZoomTo(step > 0 ? StepUp(factor) : step < 0 ? StepDown(factor) : 1);
-}
+void WebWindow::Open(const Rect& place) { Call("showWindow", Place(place).Object()); }
 
-void WebWindow::Open()
-{
-    face_.Opened(*this);
-    Call("showWindow");
-}
+void WebWindow::BringToFront() { Call("showWindow"); }
 
-void WebWindow::Hide()
-{
-    face_.Closed(*this);
-    Call("hideWindow");
-}
+void WebWindow::Hide() { Call("hideWindow"); }
 
 // The page's windows have no frame to drag larger, so a new size always comes from a zoom step.
 void WebWindow::ResizeClient(Size client)
 {
     window_.Resize(client);
     Call("setClientSize", client.width, client.height, window_.ZoomFactor());
+}
+
+void WebWindow::ShowDecorations(const std::vector<Decoration>& decorations)
+{
+    Call("showDecorations", PageDecorations(decorations));
 }
 
 void WebWindow::SetFocusOrder(const std::vector<ControlPeer*>& order)
@@ -83,12 +79,14 @@ void WebWindow::SetFocusOrder(const std::vector<ControlPeer*>& order)
     Call("setFocusOrder", ids);
 }
 
-// The page has one report and one live region for all its windows.
-void WebWindow::ReportError(const common::RuntimeError& error)
+void WebWindow::ReportError(const common::RuntimeError&, const texts::Message& report)
 {
-    face_.ThePage().Call("reportError", error.Code(), std::string(error.what()));
+    ShowMessage(face_.ThePage(), report);
 }
 
+void WebWindow::ShowHelp(const texts::Message& help) { ShowMessage(face_.ThePage(), help); }
+
+// The page has one live region for all its windows.
 void WebWindow::Announce(const std::string& text) { face_.ThePage().Later(Page::Change::Announcement, 0, 0, 0, text); }
 
 } // namespace palettra::web

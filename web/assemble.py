@@ -5,7 +5,7 @@ module's bytes inside it, and a policy that lets nothing else in.
 Every inline script and style is allowed by its hash alone, so the policy forbids all others, and
 every connection: the page needs nothing but itself. The support script stands alone and first, so
 that a browser too old for the others still runs it.
-Usage: assemble.py OUTPUT FONT ICON MODULE_JS TEMPLATE STYLE SUPPORT_SCRIPT SCRIPT...
+Usage: assemble.py OUTPUT FONT ICON MODULE_JS TEMPLATE STYLE SUPPORT_SCRIPT BUNDLED_SCRIPT
 """
 import base64
 import hashlib
@@ -38,11 +38,11 @@ def policy(scripts, style):
     ])
 
 
-def main(output, font, icon, module_js, template, style, support, *scripts):
+def main(output, font, icon, module_js, template, style, support, bundle):
     style_text = read(style).replace("@FONT@", "data:font/woff2;base64," + base64_of(font))
-    # The page's own files share one scope apart from the loader's, and only the page object leaves it.
-    page_scripts = "\n".join(read(script) for script in scripts)
-    script_text = read(module_js) + "\n(() => {\n'use strict';\n" + page_scripts + "})();\n"
+    # The module's loader and the page's bundled modules share one scope, so that nothing of either
+    # is a global of the page; the bundle keeps its own strict mode in a function of its own.
+    script_text = "(() => {\n" + read(module_js) + "\n(function () {\n" + read(bundle) + "})();\n})();\n"
     support_text = read(support)
     if "</script" in script_text + support_text or "</style" in style_text:
         sys.exit("assemble.py: a script or the style would end its element early")

@@ -2,7 +2,7 @@
 // reports the user's input through its `events`; none keeps a value the module has not given it.
 
 // Its box and the size of its text at the window's zoom, both worked out by the module.
-function placeElement(element, box) {
+export function placeElement(element, box) {
     Object.assign(element.style, {
         left: `${box.left}px`,
         top: `${box.top}px`,
@@ -17,7 +17,7 @@ function placeElement(element, box) {
 // A hidden text the control points at: every screen reader reads it, unlike the newer aria-description.
 // Its text node is kept and only its characters change, which costs the document less than a new node.
 let descriptionCount = 0;
-function describeControl(element, text) {
+export function describeControl(element, text) {
     if (!element.description) {
         element.description = document.createElement('span');
         element.description.hidden = true;
@@ -29,11 +29,12 @@ function describeControl(element, text) {
     element.description.firstChild.data = text;
 }
 
-function createButton(props, events) {
+export function createButton(props, events) {
     const button = document.createElement('button');
     button.type = 'button';
     button.className = 'button';
     button.textContent = props.caption;
+    button.style.fontWeight = props.bold ? 'bold' : 'normal';
     if (props.background) {
         button.classList.add('graphical');
         button.style.setProperty('--back', props.background);
@@ -42,7 +43,7 @@ function createButton(props, events) {
     return { element: button, place: (box) => placeElement(button, box) };
 }
 
-function createLabel(props) {
+export function createLabel(props) {
     const label = document.createElement('div');
     label.className = props.alignRight ? 'label right' : 'label';
     const text = label.appendChild(document.createElement('span'));
@@ -56,9 +57,8 @@ function createLabel(props) {
     };
 }
 
-// Shapes and lines lie on the window's own surface, beneath every control, in the layout's pixels.
-// Lines along an axis and rectangles keep to whole pixels, as the desktop draws them.
-function createDecoration(props, surface) {
+// Shapes and lines lie on the window's own surface, beneath every control, as the module hands them.
+export function createDecoration(props, surface) {
     const half = props.lineWidth / 2;
     const [tag, attributes] = {
         line: ['line', { x1: props.x1, y1: props.y1, x2: props.x2, y2: props.y2, 'stroke-linecap': 'round' }],
@@ -69,7 +69,7 @@ function createDecoration(props, surface) {
     }[props.kind];
     const shape = document.createElementNS('http://www.w3.org/2000/svg', tag);
     Object.assign(attributes, { fill: props.fill || 'none', stroke: props.stroke || 'none', 'stroke-width': props.lineWidth });
-    if (props.kind === 'rectangle' || (props.kind === 'line' && (props.x1 === props.x2 || props.y1 === props.y2)))
+    if (!props.antialiased)
         attributes['shape-rendering'] = 'crispEdges';
     for (const [name, value] of Object.entries(attributes))
         shape.setAttribute(name, value);

@@ -7,10 +7,19 @@ EMSCRIPTEN_BINDINGS(palettra)
 {
     using palettra::web::Program;
     emscripten::class_<Program>("Program")
-        .constructor<>()
+        .constructor<emscripten::val>()
         .function("start", &Program::Start)
-        .function("barCommitted", &Program::BarCommitted)
+        .function("barStepped", &Program::BarStepped)
+        .function("barPaged", &Program::BarPaged)
+        .function("barToEnd", &Program::BarToEnd)
+        .function("barTrackHeld", &Program::BarTrackHeld)
+        .function("barTrackRepeated", &Program::BarTrackRepeated)
+        .function("barThumbHeld", &Program::BarThumbHeld)
+        .function("barThumbMoved", &Program::BarThumbMoved)
+        .function("barThumbLetGo", &Program::BarThumbLetGo)
+        .function("barThumbCancelled", &Program::BarThumbCancelled)
         .function("buttonPressed", &Program::ButtonPressed)
         .function("windowClosed", &Program::WindowClosed)
+        .function("helpRequested", &Program::HelpRequested)
         .function("zoomRequested", &Program::ZoomRequested);
 }

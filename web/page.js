@@ -3,61 +3,84 @@
  * and reports what the user does. The module owns every window, control, value and rule; nothing
  * here decides what a window shows.
  *
- * The module calls, on `palettraPage` (ids are the module's own; places and sizes are CSS pixels;
- * colours are CSS colours such as "#ff8000"):
+ * The module calls, on `page`, which the loader hands it (ids are the module's own; places and sizes
+ * are CSS pixels; colours are CSS colours such as "#ff8000"):
  *
- *   createWindow(windowId, {name, caption, accessibleName, left, top, width, height, background, help, decorations})
- *       A window, hidden until shown, named in the layout `name`: its title bar at (left, top), its
- *       client area width × height below it, at 100 %; `help` is the text F1 shows. Decorations
- *       lie on the window's surface, beneath the controls, in the layout's pixels, the first drawn first:
- *         {kind: "line", x1, y1, x2, y2, lineWidth, stroke}
- *         {kind: "rectangle" or "circle", left, top, width, height, lineWidth (0 for none), stroke, fill}
- *   showWindow(windowId)          shows it, at its place and size at 100 % when it was hidden, or
- *                                 brings it to the front; the focus goes inside it
+ *   createWindow(windowId, {name, caption, accessibleName, closeName, background})
+ *       A window, hidden until shown, named in the layout `name`; `closeName` is what a screen reader
+ *       calls its close box.
+ *   showWindow(windowId, {left, top, width, height})
+ *                                 shows the hidden window, its title bar at (left, top), its client
+ *                                 area width × height below it; without a place, brings it to the
+ *                                 front; the focus goes inside it
  *   hideWindow(windowId)
  *   setClientSize(windowId, width, height, factor)   the client area at a zoom factor
+ *   showDecorations(windowId, [decoration, ...])
+ *       What lies on the window's surface, beneath the controls, in the client area's pixels at its
+ *       zoom, the first drawn first; `antialiased` false keeps it to whole pixels:
+ *         {kind: "line", x1, y1, x2, y2, lineWidth, stroke, antialiased}
+ *         {kind: "rectangle" or "circle", left, top, width, height, lineWidth (0 for none), stroke,
+ *          fill, antialiased}
  *   setFocusOrder(windowId, [controlId, ...])        the order Tab takes; the first gets the focus
  *   destroyWindow(windowId)
  *   createControl(windowId, controlId, props)
  *       props: kind, control and index (its name in the layout), tab (its place in the layout's
  *       order, which is also the reading order), name
- *       (only when it has one besides what it shows) and description, and for each kind:
- *         "button"          caption, background (only for a button that shows its colour)
+ *       (only when it is fixed: a label without one is named by what it shows) and description, and
+ *       for each kind:
+ *         "button"          caption, bold, background (only for a button that shows its colour)
  *         "label"           caption, bold, foreground, alignRight
- *         "hbar", "vbar"    min, max, value, valueText, smallChange, largeChange
- *         "picture"         width, height (its size at 100 %), photo (a photo is always smoothed)
+ *         "hbar", "vbar"    min, max, value, valueText, thumbShare (the thumb's length in per
+ *                           cent of the track), repeatDelay and repeatInterval (the pace of a held
+ *                           arrow or track, in milliseconds)
+ *         "picture"         width, height (its size at 100 %), bevels (the border's bands from the
+ *                           outside in, each {topLeft, bottomRight} and a layout pixel wide),
+ *                           alwaysSmoothed (else enlarged in blocks wherever the enlargement is whole)
  *   placeControl(windowId, controlId, {left, top, width, height, zoom, fontPixels})
  *   destroyControl(windowId, controlId)
- *   setCaption(windowId, controlId, text)
- *   setBarValue(windowId, controlId, value, valueText)
- *   setDescription(windowId, controlId, text)
  *   showPixels(windowId, controlId, width, height, rgba, figure)
  *       The picture's model: width × height pixels, four bytes each (red, green, blue, alpha), row by
  *       row; copied at once, so a view of the module's memory will do. `figure`, when not null, is the
  *       same picture as the drawing calls that made it, which the page paints again at the screen's
  *       resolution whenever a model pixel is not one device pixel; see picture.js.
- *   announce(text)                what screen readers say after an action; shown nowhere
- *   update(changes, texts)        setCaption, setBarValue, setDescription and announce, as many as
- *                                 an action made, in one call: `changes` an Int32Array of five numbers
- *                                 a call, which of the four it is (in that order), the window's id,
- *                                 the control's (both 0 to announce), the bar's value (else 0) and
- *                                 the length of its text; `texts` a Uint16Array holding the texts
- *                                 one after another, in UTF-16
- *   reportError(code, message)    the run-time error report; the page goes on after OK
- *   ended()                       every window gone: the page that says so, with a button to start again
+ *   update(changes, texts)        once an action is over, every caption, bar value, dragged thumb,
+ *                                 description and announcement it made, in one call: `changes` an
+ *                                 Int32Array of five numbers a change, its kind (`Change` of
+ *                                 protocol.json), the window's id, the control's (both 0 for an
+ *                                 announcement, which screen readers say and the page shows
+ *                                 nowhere), the bar's value or its thumb's (else 0) and the
+ *                                 length of its text in bytes; `texts` a Uint8Array holding the texts
+ *                                 one after another, in UTF-8
+ *   showMessage(title, text)      a run-time error's report or a window's keyboard help; the page
+ *                                 goes on after OK
+ *   ended(text, startAgain)       every window gone: the page that says so in `text`, with a button
+ *                                 to start again called `startAgain`
  *
  * and, once `connect(program)` has been called, calls back into the program (synchronously; the
  * module answers through the calls above, the bars' values included):
  *
- *   barCommitted(controlId, value)   arrows, track and keys at once; a dragged thumb when let go
+ *   barStepped(controlId, towards)   an arrow, pressed or held, or an arrow key; `towards` is 1 for
+ *                                    the max end, -1 for the min end
+ *   barPaged(controlId, towards)     Page Down (1), Page Up (-1)
+ *   barToEnd(controlId, towards)     End (1), Home (-1)
+ *   barTrackHeld(controlId, side)    the track pressed on this side of the thumb (-1 before it, 1
+ *   barTrackRepeated(controlId, side)  past it, 0 on it), and again at each repeat while held
+ *   barThumbHeld(controlId), barThumbMoved(controlId, offset, room), barThumbLetGo(controlId),
+ *   barThumbCancelled(controlId)     the thumb caught, its start dragged `offset` CSS pixels into
+ *                                    the `room` it moves in, let go, or taken over by the browser
  *   buttonPressed(controlId)         click, touch, Space or Enter
  *   windowClosed(windowId)           the close box
- *   zoomRequested(windowId, step)    Ctrl+= or Ctrl++ (1), Ctrl+- (-1), Ctrl+0 (0)
+ *   helpRequested(windowId)          F1
+ *   zoomRequested(windowId, key)     Ctrl+= or Ctrl++ ("in"), Ctrl+- ("out"), Ctrl+0 ("actual")
  *   start()                          the button of the ended page
  *
- * A call about a window or control that is no longer there does nothing. The page's script files
- * are joined into one scope when the page is built; this one comes last but the loader's.
+ * A call about a window or control that is no longer there does nothing.
  */
+
+import { createButton, createDecoration, createLabel, describeControl } from './controls.js';
+import { createPicture } from './picture.js';
+import protocol from './protocol.json';
+import { createScrollBar } from './scrollbar.js';
 
 const desktop = document.getElementById('desktop');
 const endedPage = document.getElementById('ended');
@@ -123,7 +146,7 @@ function createWindow(windowId, props) {
     closeBox.type = 'button';
     closeBox.className = 'close-box';
     closeBox.textContent = '×';
-    closeBox.setAttribute('aria-label', '閉じる (close)');
+    closeBox.setAttribute('aria-label', props.closeName);
     closeBox.tabIndex = -1; // like the desktop's title bar, out of the window's Tab order
     closeBox.addEventListener('click', () => report('windowClosed', windowId));
     dragByTitle(element, titleBar);
@@ -134,11 +157,8 @@ function createWindow(windowId, props) {
     const surface = client.appendChild(document.createElementNS('http://www.w3.org/2000/svg', 'svg'));
     surface.classList.add('decorations');
     surface.setAttribute('aria-hidden', 'true');
-    surface.setAttribute('viewBox', `0 0 ${props.width} ${props.height}`);
-    for (const decoration of props.decorations)
-        createDecoration(decoration, surface);
 
-    const frame = { id: windowId, props, element, client, help: props.help, controls: new Map(), focusOrder: [] };
+    const frame = { id: windowId, element, client, surface, controls: new Map(), focusOrder: [] };
     element.addEventListener('pointerdown', () => raise(frame), { capture: true });
     element.addEventListener('focusin', () => raise(frame));
     windows.set(windowId, frame);
@@ -151,17 +171,26 @@ function setClientSize(windowId, width, height) {
         return;
     frame.client.style.width = `${width}px`;
     frame.client.style.height = `${height}px`;
+    frame.surface.setAttribute('viewBox', `0 0 ${width} ${height}`);
 }
 
-function showWindow(windowId) {
+function showDecorations(windowId, decorations) {
     const frame = windows.get(windowId);
     if (!frame)
         return;
-    // Each time the window opens it is where and as large as its layout says, not as it was left.
-    if (frame.element.hidden) {
-        frame.element.style.left = `${frame.props.left}px`;
-        frame.element.style.top = `${frame.props.top}px`;
-        setClientSize(windowId, frame.props.width, frame.props.height);
+    frame.surface.replaceChildren();
+    for (const decoration of decorations)
+        createDecoration(decoration, frame.surface);
+}
+
+function showWindow(windowId, place) {
+    const frame = windows.get(windowId);
+    if (!frame)
+        return;
+    if (place) {
+        frame.element.style.left = `${place.left}px`;
+        frame.element.style.top = `${place.top}px`;
+        setClientSize(windowId, place.width, place.height);
         frame.element.hidden = false;
     }
     raise(frame);
@@ -217,7 +246,7 @@ function createControl(windowId, controlId, props) {
         return;
     const control = controlFactories[props.kind](props, {
         pressed: () => report('buttonPressed', controlId),
-        committed: (value) => report('barCommitted', controlId, value),
+        acted: (callback, ...args) => report(callback, controlId, ...args),
     });
     control.element.dataset.control = props.control;
     control.element.dataset.index = props.index;
@@ -269,10 +298,6 @@ messageBox.addEventListener('close', () => {
         showMessage(...waitingMessages.shift());
 });
 
-function reportError(code, message) {
-    showMessage('実行時エラー (Run-time error)', `実行時エラー '${code}': (Run-time error '${code}':)\n\n${message}`);
-}
-
 // While a message box is open the rest of the page is out of reach, its live region too, so the
 // box has one of its own. The same text twice in a row is still a change, so that it is said again.
 function announce(text) {
@@ -280,13 +305,15 @@ function announce(text) {
     announcer.textContent = announcer.textContent === text ? `${text}\u00a0` : text;
 }
 
-function ended() {
+function ended(text, startAgain) {
     for (const windowId of [...windows.keys()])
         destroyWindow(windowId);
     if (messageBox.open)
         messageBox.close();
     waitingMessages.length = 0;
     desktop.hidden = true;
+    document.getElementById('ended-text').textContent = text;
+    document.getElementById('restart').textContent = startAgain;
     endedPage.hidden = false;
     document.getElementById('restart').focus();
 }
@@ -308,7 +335,7 @@ function nextInFocusOrder(frame, backwards) {
 
 // F1, Tab and the zoom keys belong to the window with the focus, whichever control has it; they are
 // taken on their way in, so that no control sees them and the browser does not zoom the whole page.
-const zoomKeys = { '=': 1, '+': 1, '-': -1, 0: 0 };
+const zoomKeys = { '=': 'in', '+': 'in', '-': 'out', 0: 'actual' };
 document.addEventListener(
     'keydown',
     (event) => {
@@ -322,46 +349,43 @@ document.addEventListener(
         if (tab)
             nextInFocusOrder(frame, event.shiftKey)?.focus();
         else if (event.key === 'F1')
-            showMessage('キーボード (keyboard)', frame.help);
+            report('helpRequested', frame.id);
         else
             report('zoomRequested', frame.id, zoom);
     },
     { capture: true });
 
-const utf16 = new TextDecoder('utf-16le');
-const heldBack = [
-    (windowId, controlId, value, text) => palettraPage.setCaption(windowId, controlId, text),
-    (windowId, controlId, value, text) => palettraPage.setBarValue(windowId, controlId, value, text),
-    (windowId, controlId, value, text) => palettraPage.setDescription(windowId, controlId, text),
-    (windowId, controlId, value, text) => announce(text),
-];
+const heldBack = {
+    [protocol.Change.Caption]: onControl((control, value, text) => control.setCaption(text)),
+    [protocol.Change.BarValue]: onControl((control, value, text) => control.setValue(value, text)),
+    [protocol.Change.BarThumb]: onControl((control, value) => control.showThumb(value)),
+    [protocol.Change.Description]: onControl((control, value, text) => describeControl(control.element, text)),
+    [protocol.Change.Announcement]: (windowId, controlId, value, text) => announce(text),
+};
 
+const utf8 = new TextDecoder();
 function update(changes, texts) {
-    const text = utf16.decode(texts);
     for (let at = 0, start = 0; at < changes.length; at += 5) {
         const end = start + changes[at + 4];
-        heldBack[changes[at]](changes[at + 1], changes[at + 2], changes[at + 3], text.slice(start, end));
+        heldBack[changes[at]](changes[at + 1], changes[at + 2], changes[at + 3], utf8.decode(texts.subarray(start, end)));
         start = end;
     }
 }
 
-globalThis.palettraPage = {
+export const page = {
     createWindow,
     showWindow,
     hideWindow,
     setClientSize,
+    showDecorations,
     setFocusOrder,
     destroyWindow,
     createControl,
     placeControl: onControl((control, box) => control.place(box)),
     destroyControl,
-    setCaption: onControl((control, text) => control.setCaption(text)),
-    setBarValue: onControl((control, value, valueText) => control.setValue(value, valueText)),
-    setDescription: onControl((control, text) => describeControl(control.element, text)),
     showPixels: onControl((control, ...picture) => control.showPixels(...picture)),
-    announce,
     update,
-    reportError,
+    showMessage,
     ended,
     connect: (connected) => (program = connected),
 };

@@ -1,7 +1,11 @@
-// A picture box: a canvas at the device's resolution, inside the desktop's two-pixel sunken border.
+// A picture box: a canvas at the device's resolution, inside the border the module describes.
 // Where a model pixel is one device pixel it shows the model's pixels exactly; larger, it enlarges
-// them (smoothly for a photo, or where the enlargement is not whole; in blocks otherwise), or, for a
-// figure the module keeps as its drawing calls, paints those calls again at the full resolution.
+// them (smoothly where the module says so, or where the enlargement is not whole; in blocks
+// otherwise), or, for a figure the module keeps as its drawing calls, paints those calls again at
+// the full resolution.
+
+import { placeElement } from './controls.js';
+import protocol from './protocol.json';
 
 // One observer for every picture: a browser zoom, a window zoom or a denser screen all end here.
 const pictureResizes = new ResizeObserver((entries) => {
@@ -14,12 +18,6 @@ const pictureResizes = new ResizeObserver((entries) => {
     }
 });
 
-const borderBands = [
-    { inset: 0, topLeft: '#a0a0a0', bottomRight: '#ffffff' },
-    { inset: 1, topLeft: '#696969', bottomRight: '#e3e3e3' },
-];
-const borderWidth = borderBands.length;
-
 const hex = (colour) => `#${colour.toString(16).padStart(6, '0')}`;
 
 // One drawing call of a figure, nine numbers from `at` (see WebPicture.cpp): what it is, x, y, width
@@ -29,18 +27,18 @@ function paintCall(context, figure, at) {
     const [call, x, y, width, height, start, sweep, pen, colour] = figure.subarray(at, at + 9);
     context.strokeStyle = context.fillStyle = hex(colour);
     context.lineWidth = pen || 1;
-    context.lineCap = call === 3 ? 'butt' : 'round';
+    context.lineCap = call === protocol.FigureCall.Arc ? 'butt' : 'round';
     context.lineJoin = 'round';
     context.beginPath();
     switch (call) {
-    case 0:
+    case protocol.FigureCall.Fill:
         context.fillRect(x, y, width, height);
         return;
-    case 1:
+    case protocol.FigureCall.Line:
         context.moveTo(x, y);
         context.lineTo(width, height);
         break;
-    case 2:
+    case protocol.FigureCall.Circle:
         if (!(width > 0)) {
             context.arc(x, y, context.lineWidth / 2, 0, 2 * Math.PI); // a dot of the pen
             context.fill();
@@ -48,7 +46,7 @@ function paintCall(context, figure, at) {
         }
         context.ellipse(x + width / 2, y + height / 2, width / 2, height / 2, 0, 0, 2 * Math.PI);
         break;
-    case 3: {
+    case protocol.FigureCall.Arc: {
         // The canvas turns the other way.
         const radians = (sixteenths) => (-sixteenths * Math.PI) / (180 * 16);
         context.ellipse(x + width / 2, y + height / 2, width / 2, height / 2, 0, radians(start),
@@ -59,7 +57,7 @@ function paintCall(context, figure, at) {
     context.stroke();
 }
 
-function createPicture(props) {
+export function createPicture(props) {
     const canvas = document.createElement('canvas');
     canvas.className = 'picture';
     canvas.tabIndex = 0;
@@ -72,13 +70,13 @@ function createPicture(props) {
     // Each band of the border is one layout pixel, rounded to whole device pixels on every side.
     function paintBorder(scaleX, scaleY) {
         const { width, height } = canvas;
-        for (const band of borderBands) {
-            const x = Math.round(band.inset * scaleX);
-            const y = Math.round(band.inset * scaleY);
+        for (const [inset, band] of props.bevels.entries()) {
+            const x = Math.round(inset * scaleX);
+            const y = Math.round(inset * scaleY);
             const right = width - x;
             const bottom = height - y;
-            const thickX = Math.round((band.inset + 1) * scaleX) - x;
-            const thickY = Math.round((band.inset + 1) * scaleY) - y;
+            const thickX = Math.round((inset + 1) * scaleX) - x;
+            const thickY = Math.round((inset + 1) * scaleY) - y;
             context.fillStyle = band.topLeft;
             context.fillRect(x, y, right - x, thickY);
             context.fillRect(x, y, thickX, bottom - y);
@@ -90,18 +88,18 @@ function createPicture(props) {
 
     // Blocks keep the gradient's one-pixel rings and the strip's rows sharp where each model pixel
     // becomes a whole number of device pixels (give or take the one that rounding the size takes off);
-    // elsewhere blocks would alternate in size, and a photo's pixels are no pattern to keep.
+    // elsewhere blocks would alternate in size.
     function smooth(scaleX, scaleY) {
         const whole = (scale, count) => Math.abs(scale - Math.round(scale)) * count < 1;
-        return props.photo || !whole(scaleX, pixels.width) || !whole(scaleY, pixels.height);
+        return props.alwaysSmoothed || !whole(scaleX, pixels.width) || !whole(scaleY, pixels.height);
     }
 
     function paint() {
         const scaleX = canvas.width / props.width;
         const scaleY = canvas.height / props.height;
         context.setTransform(1, 0, 0, 1, 0, 0);
-        const left = Math.round(borderWidth * scaleX);
-        const top = Math.round(borderWidth * scaleY);
+        const left = Math.round(props.bevels.length * scaleX);
+        const top = Math.round(props.bevels.length * scaleY);
         const width = canvas.width - 2 * left;
         const height = canvas.height - 2 * top;
         if (figure && (scaleX !== 1 || scaleY !== 1)) {

@@ -1,11 +1,11 @@
-// A scroll bar: two arrows, a track and a thumb, one slider to assistive tools. Arrows, track and
-// keys commit a value at once; a dragged thumb only follows the pointer and commits when let go,
-// as on the desktop. The bar shows the module's value: a commit asks, setValue answers.
+// A scroll bar: two arrows, a track and a thumb, one slider to assistive tools. It tells the module
+// what the user does to it (a step, a page, an end, an arrow or the track held, the thumb held,
+// dragged and let go) and shows what the module answers: the value with setValue, a dragged thumb
+// with showThumb. The bar's rules, its steps and its pace are the module's.
 
-const repeatDelay = 500;
-const repeatInterval = 50;
+import { placeElement } from './controls.js';
 
-function createScrollBar(props, events) {
+export function createScrollBar(props, events) {
     const horizontal = props.kind === 'hbar';
     const bar = document.createElement('div');
     bar.className = horizontal ? 'bar horizontal' : 'bar vertical';
@@ -23,66 +23,56 @@ function createScrollBar(props, events) {
     track.className = 'track';
     thumb.className = 'thumb';
 
-    // Towards the far end is towards max, whichever of min and max is the larger.
-    const direction = Math.sign(props.max - props.min) || 1;
     const span = Math.abs(props.max - props.min);
-    const clamp = (value) => Math.min(Math.max(value, Math.min(props.min, props.max)), Math.max(props.min, props.max));
     const along = horizontal ? { start: 'left', length: 'width', pointer: 'clientX' }
                              : { start: 'top', length: 'height', pointer: 'clientY' };
-    let value;
 
+    // Min is at the start whichever of min and max is the larger.
     function show(shown) {
         const at = span ? Math.abs(shown - props.min) / span : 0;
         bar.style.setProperty('--at', at);
     }
 
-    function commit(target) {
-        target = clamp(target);
-        if (target !== value)
-            events.committed(target);
-        show(value);
-    }
-    const step = (amount) => commit(value + direction * amount);
-
-    function setValue(newValue, valueText) {
-        value = newValue;
+    function setValue(value, valueText) {
         bar.setAttribute('aria-valuenow', value);
         bar.setAttribute('aria-valuetext', valueText ?? String(value));
         show(value);
     }
 
-    // The thumb's share of the track, as a page of the range; its length has a floor in the style.
-    bar.style.setProperty('--share', `${(100 * props.largeChange) / (span + props.largeChange)}%`);
+    // The thumb's share of the track, from the module; its length has a floor in the style.
+    bar.style.setProperty('--share', `${props.thumbShare}%`);
     setValue(props.value, props.valueText);
 
-    const keySteps = {
-        ArrowRight: () => step(props.smallChange),
-        ArrowDown: () => step(props.smallChange),
-        ArrowLeft: () => step(-props.smallChange),
-        ArrowUp: () => step(-props.smallChange),
-        PageDown: () => step(props.largeChange),
-        PageUp: () => step(-props.largeChange),
-        Home: () => commit(props.min),
-        End: () => commit(props.max),
+    // What each key asks of the module: 1 is towards max, -1 towards min.
+    const keyActions = {
+        ArrowRight: ['barStepped', 1],
+        ArrowDown: ['barStepped', 1],
+        ArrowLeft: ['barStepped', -1],
+        ArrowUp: ['barStepped', -1],
+        PageDown: ['barPaged', 1],
+        PageUp: ['barPaged', -1],
+        Home: ['barToEnd', -1],
+        End: ['barToEnd', 1],
     };
     bar.addEventListener('keydown', (event) => {
-        const action = keySteps[event.key];
+        const action = keyActions[event.key];
         if (!action || event.altKey || event.ctrlKey || event.metaKey)
             return;
         event.preventDefault();
-        action();
+        events.acted(...action);
     });
 
-    // Arrows and track act once on press and again while held, like the desktop's, until the
-    // pointer lets go of the part, however it does.
-    function holdRepeating(part, pointerEvent, action) {
+    // Arrows and track act once on press and again while held, at the module's pace, until the
+    // pointer lets go of the part, however it does, or the bar goes.
+    let repeating = 0;
+    function holdRepeating(part, pointerEvent, first, again) {
         part.setPointerCapture(pointerEvent.pointerId);
-        action();
-        let timer = setTimeout(function again() {
-            action();
-            timer = setTimeout(again, repeatInterval);
-        }, repeatDelay);
-        part.addEventListener('lostpointercapture', () => clearTimeout(timer), { once: true });
+        repeating = setTimeout(function repeat() {
+            repeating = setTimeout(repeat, props.repeatInterval);
+            again();
+        }, props.repeatDelay);
+        part.addEventListener('lostpointercapture', () => clearTimeout(repeating), { once: true });
+        first();
     }
 
     // Where the pointer is against the thumb: -1 before it, 1 past it, 0 on it.
@@ -93,18 +83,14 @@ function createScrollBar(props, events) {
         return at < start ? -1 : at >= start + box[along.length] ? 1 : 0;
     }
 
+    // The module is told where the thumb's start is in the room it moves in, in CSS pixels.
     function dragThumb(pointerEvent) {
         thumb.setPointerCapture(pointerEvent.pointerId);
         const grip = pointerEvent[along.pointer] - thumb.getBoundingClientRect()[along.start];
-        let dragged = value;
         const follow = (moveEvent) => {
             const trackBox = track.getBoundingClientRect();
             const room = trackBox[along.length] - thumb.getBoundingClientRect()[along.length];
-            if (room <= 0)
-                return;
-            const fraction = (moveEvent[along.pointer] - grip - trackBox[along.start]) / room;
-            dragged = clamp(props.min + Math.round(Math.min(Math.max(fraction, 0), 1) * (props.max - props.min)));
-            show(dragged);
+            events.acted('barThumbMoved', moveEvent[along.pointer] - grip - trackBox[along.start], room);
         };
         // Let go, the thumb commits where it is; a gesture the browser takes over puts it back.
         const dragging = new AbortController();
@@ -113,11 +99,9 @@ function createScrollBar(props, events) {
         thumb.addEventListener('pointercancel', () => (cancelled = true), { signal: dragging.signal });
         thumb.addEventListener('lostpointercapture', () => {
             dragging.abort();
-            if (cancelled)
-                show(value);
-            else
-                commit(dragged);
+            events.acted(cancelled ? 'barThumbCancelled' : 'barThumbLetGo');
         }, { signal: dragging.signal });
+        events.acted('barThumbHeld');
     }
 
     bar.addEventListener('pointerdown', (event) => {
@@ -125,20 +109,23 @@ function createScrollBar(props, events) {
             return;
         event.preventDefault();
         bar.focus();
+        const stepped = (towards) => () => events.acted('barStepped', towards);
         if (event.target === less)
-            holdRepeating(less, event, () => step(-props.smallChange));
+            holdRepeating(less, event, stepped(-1), stepped(-1));
         else if (event.target === more)
-            holdRepeating(more, event, () => step(props.smallChange));
+            holdRepeating(more, event, stepped(1), stepped(1));
         else if (event.target === thumb)
             dragThumb(event);
-        else if (event.target === track) {
-            const side = sideOfThumb(event);
-            holdRepeating(track, event, () => {
-                if (sideOfThumb(event) === side)
-                    step(side * props.largeChange);
-            });
-        }
+        else if (event.target === track)
+            holdRepeating(track, event, () => events.acted('barTrackHeld', sideOfThumb(event)),
+                () => events.acted('barTrackRepeated', sideOfThumb(event)));
     });
 
-    return { element: bar, setValue, place: (box) => placeElement(bar, box) };
+    return {
+        element: bar,
+        setValue,
+        showThumb: show,
+        place: (box) => placeElement(bar, box),
+        destroyed: () => clearTimeout(repeating),
+    };
 }

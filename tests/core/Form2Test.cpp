@@ -16,6 +16,7 @@ struct Mix {
     int r, g, b;
     const char* triple;
     const char* code;
+    common::ColourValue swatch; // 0x00BBGGRR
 };
 
 void PrintTo(const Mix& mix, std::ostream* out) { *out << mix.triple; }
@@ -37,14 +38,17 @@ TEST_P(Form2Mixing, ShowsSwatchTripleAndCode)
     EXPECT_EQ(Caption("Label2"), mix.triple);
     EXPECT_EQ(Caption("Label4"), mix.code);
     auto& swatch = form.Find<PictureBox>("Picture1");
-    EXPECT_EQ(swatch.BackColor(), common::RGB(mix.r, mix.g, mix.b));
+    EXPECT_EQ(swatch.BackColor(), mix.swatch);
     EXPECT_EQ(swatch.Point(100, 100), swatch.BackColor());
 }
 
 INSTANTIATE_TEST_SUITE_P(EdgeCases, Form2Mixing,
-    testing::Values(Mix { 255, 255, 255, "RGB = (255,255,255)", "FFFFFF" }, Mix { 5, 0, 0, "RGB = (5,0,0)", "050000" },
-        Mix { 10, 11, 15, "RGB = (10,11,15)", "0A0B0F" }, Mix { 16, 153, 30, "RGB = (16,153,30)", "10991E" },
-        Mix { 255, 128, 0, "RGB = (255,128,0)", "FF8000" }, Mix { 10, 0, 171, "RGB = (10,0,171)", "0A00AB" }));
+    testing::Values(Mix { 255, 255, 255, "RGB = (255,255,255)", "FFFFFF", 0xFFFFFF },
+        Mix { 5, 0, 0, "RGB = (5,0,0)", "050000", 0x000005 },
+        Mix { 10, 11, 15, "RGB = (10,11,15)", "0A0B0F", 0x0F0B0A },
+        Mix { 16, 153, 30, "RGB = (16,153,30)", "10991E", 0x1E9910 },
+        Mix { 255, 128, 0, "RGB = (255,128,0)", "FF8000", 0x0080FF },
+        Mix { 10, 0, 171, "RGB = (10,0,171)", "0A00AB", 0xAB000A }));
 
 TEST(Form2, OpensBlackAndReturnsToTheSameLookAtZero)
 {

@@ -23,7 +23,6 @@ namespace {
 using Bars = std::array<int, 3>; // red, green, blue bar values, 0..25
 
 constexpr ColourValue White = 0xFFFFFF;
-constexpr ColourValue Sentinel = 0x030201; // (1, 2, 3): none of the colour pairs below passes through it
 
 class Form4Test : public testing::Test {
 protected:
@@ -45,7 +44,9 @@ protected:
     Form4 form { face };
 };
 
-// --- The whole sequence, read afresh from the behaviour and drawn without any shortcut ---
+// --- The whole sequence, read afresh from the behaviour and drawn in plain arithmetic ---
+
+constexpr int CanvasPixels = 496; // either way, for 10000 units from -5000 to 5000
 
 int Interpolated(int outer, int inner, int i)
 {
@@ -54,34 +55,37 @@ int Interpolated(int outer, int inner, int i)
     return static_cast<int>(std::nearbyint(inner + (outer - inner) * (i / 5000.0)));
 }
 
-ColourValue Colour(const Bars& bars)
+Pixel SquarePixel(const Bars& outer, const Bars& inner, int i)
 {
-    return RGB(static_cast<common::Int16>(10 * bars[0]), static_cast<common::Int16>(10 * bars[1]),
-        static_cast<common::Int16>(10 * bars[2]));
+    auto channel = [&](int c) { return static_cast<Pixel>(Interpolated(10 * outer[c], 10 * inner[c], i)); };
+    return 0xFF000000u | channel(0) << 16 | channel(1) << 8 | channel(2);
 }
 
-ColourValue SquareColour(const Bars& outer, const Bars& inner, int i)
-{
-    auto channel = [&](int c) { return static_cast<common::Int16>(Interpolated(10 * outer[c], 10 * inner[c], i)); };
-    return RGB(channel(0), channel(1), channel(2));
-}
+// The pixel column of x, or the pixel row of -y: the canvas runs left to right and top to bottom.
+int PixelOf(int units) { return (units + 5000) * CanvasPixels / 10000; }
 
-PixelBuffer EveryLineWrittenInTurn(PictureBox& canvas, const Bars& outer, const Bars& inner)
+// The centre point, then each square's outline over the ones before, cut at the canvas's edge.
+PixelBuffer EverySquareInTurn(const Bars& outer, const Bars& inner)
 {
-    canvas.SetBackColor(Sentinel);
-    canvas.Scale(-5000, 5000, 5000, -5000);
-    canvas.PSet(0, 0, Colour(inner));
+    PixelBuffer expected({ CanvasPixels, CanvasPixels });
+    Pixel* const pixels = expected.Data();
+    auto put = [&](int column, int row, Pixel colour) {
+        if (column < CanvasPixels && row < CanvasPixels)
+            pixels[row * CanvasPixels + column] = colour;
+    };
+    put(PixelOf(0), PixelOf(0), SquarePixel(outer, inner, 0));
     for (int i = 1; i <= 5000; ++i) {
-        const ColourValue colour = SquareColour(outer, inner, i);
-        const auto h = static_cast<float>(i);
-        const std::array<std::array<float, 4>, 4> sides { { { h, h, h, -h }, { h, -h, -h, -h }, { -h, -h, -h, h },
-            { -h, h, h, h } } };
-        for (const auto& [x1, y1, x2, y2] : sides) {
-            canvas.Line(x1, y1, x2, y2, colour);
-            canvas.Point(0, 0); // reading writes out whatever waits
+        const Pixel colour = SquarePixel(outer, inner, i);
+        const int near = PixelOf(-i);
+        const int far = PixelOf(i);
+        for (int along = near; along <= far; ++along) {
+            put(far, along, colour);
+            put(along, far, colour);
+            put(near, along, colour);
+            put(along, near, colour);
         }
     }
-    return canvas.Snapshot();
+    return expected;
 }
 
 std::string Differences(const PixelBuffer& actual, const PixelBuffer& expected)
@@ -106,12 +110,12 @@ void PrintTo(const Pair& pair, std::ostream* out) { *out << pair.name; }
 
 class Form4Repaint : public Form4Test, public testing::WithParamInterface<Pair> { };
 
-TEST_P(Form4Repaint, LeavesThePixelsOfEveryLineWrittenInTurn)
+TEST_P(Form4Repaint, LeavesThePixelsOfEverySquareDrawnInTurn)
 {
     const Pair& pair = GetParam();
     SetColours(pair.outer, pair.inner);
     const PixelBuffer repainted = Canvas().Snapshot();
-    EXPECT_EQ(Differences(repainted, EveryLineWrittenInTurn(Canvas(), pair.outer, pair.inner)), "");
+    EXPECT_EQ(Differences(repainted, EverySquareInTurn(pair.outer, pair.inner)), "");
 
     // A channel both colours share is that value on every pixel, the centre included.
     for (int channel = 0; channel < 3; ++channel) {

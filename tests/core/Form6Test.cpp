@@ -1,6 +1,7 @@
 #include "forms/Form6/Form6.h"
 #include "headless/HeadlessFace.h"
-#include "headless/JpegFile.h"
+#include "tests/ApparatusPicture.h"
+#include "toolkit/picture/StoredPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,7 @@ constexpr int InnerHeight = 496;
 PixelBuffer Shown()
 {
     PixelBuffer shown({ InnerWidth, InnerHeight });
-    shown.Paste(headless::ReadJpeg(headless::AssetPath("apparatus.jpg")));
+    shown.Paste(toolkit::StoredPicture("apparatus.jpg"));
     return shown;
 }
 
@@ -75,7 +76,7 @@ TEST_F(Form6Test, ScanRecordsEverySamplePointOnAKeyPixelAndNoOther)
             sharedPixels += key && y > 0 && pixel(y - 1, InnerHeight, 750) == row;
         }
     }
-    EXPECT_GT(recorded, 8000);
+    EXPECT_EQ(recorded, tests::ApparatusKeyPoints);
     EXPECT_GT(sharedPixels, 0);
 }
 

@@ -6,6 +6,7 @@
 #include "forms/Form6/Form6.h"
 #include "headless/HeadlessFace.h"
 #include "layouts/Layouts.h"
+#include "tests/ApparatusPicture.h"
 #include "toolkit/access/KeyboardHelp.h"
 
 #include <gtest/gtest.h>
@@ -176,11 +177,7 @@ TEST_F(PhotoOutcome, TheScanTellsItsCountTheBarsTheNewColourAndTheChangeWhatItPa
     Press("Command2");
     EXPECT_EQ(Said(), Texts { "初期設定がまだなので、塗った点は 0 個 (no scan yet, so no point was painted)" });
     Press("Command1");
-    int recorded = 0;
-    for (int x = 0; x <= 426; ++x)
-        for (int y = 0; y <= 750; ++y)
-            recorded += form.KeyMaskAt(x, y) == Form6::Cell::Key;
-    const std::string count = std::to_string(recorded);
+    const std::string count = std::to_string(tests::ApparatusKeyPoints);
     const std::string scan = "キーの色の点 " + count + " 個 (" + count + " key-colour points)";
     EXPECT_EQ(Said(), Texts { scan });
     Set("HScroll1", 0);
@@ -208,7 +205,7 @@ class KeyboardHelpKeys : public testing::TestWithParam<Help> { };
 TEST_P(KeyboardHelpKeys, NameOnlyTheKeysTheWindowHas)
 {
     const Help& help = GetParam();
-    const std::string text = toolkit::KeyboardHelpText(*help.layout);
+    const std::string text = toolkit::KeyboardHelp(*help.layout).text;
     EXPECT_EQ(text.find("scroll bars") != std::string::npos, help.bars);
     EXPECT_EQ(text.find("Space or Enter") != std::string::npos, help.buttons);
     EXPECT_EQ(text.find("keys do nothing there") != std::string::npos, help.pictures);

@@ -45,6 +45,17 @@ TEST_F(ShellTest, AReopenedWindowIsBackAtItsInitialValues)
     EXPECT_EQ(form->Find<ScrollBar>("HScroll1").Value(), 0);
 }
 
+TEST_F(ShellTest, TheProgramEndsWhenItsLastOpenWindowCloses)
+{
+    Press("Command1");
+    Press("Command4");
+    catalogue.StartUp().Close();
+    catalogue.form2->Close();
+    EXPECT_FALSE(face.ended);
+    catalogue.form3->Close();
+    EXPECT_TRUE(face.ended);
+}
+
 TEST_F(ShellTest, EndWithEveryWindowOpenEndsTheProgram)
 {
     for (const tests::Tool& tool : tests::Tools)

@@ -1,5 +1,4 @@
 #include "common/ColourValue.h"
-#include "common/Text.h"
 #include "headless/HeadlessFace.h"
 #include "tests/ToolWindows.h"
 
@@ -7,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -129,16 +129,43 @@ private:
         bar->SetValue(static_cast<common::Int16>(value));
     }
 
-    // A step as the user's keys commit one: a small or a large step either way, or an end.
+    // What the user's keys, arrows and mouse do to a bar, a small or a large step either way, an end or
+    // a drag of the thumb, against where its layout's range puts it (every layout's Min is below its
+    // Max); the thumb's value worked out in integers, as the half that rounds up is exact there.
     void StepBar()
     {
         ScrollBar* bar = RandomBar();
         if (!bar)
             return;
-        const std::array<int, 6> steps { -bar->SmallChange(), bar->SmallChange(), -bar->LargeChange(),
-            bar->LargeChange(), bar->Min() - bar->Value(), bar->Max() - bar->Value() };
-        const int step = steps[static_cast<std::size_t>(Pick(steps.size()))];
-        bar->Commit(std::clamp(bar->Value() + step, static_cast<int>(bar->Min()), static_cast<int>(bar->Max())));
+        const ControlLayout& row = bar->Layout();
+        const int towards = Pick(2) == 0 ? -1 : 1;
+        int wanted = bar->Value();
+        switch (Pick(4)) {
+        case 0:
+            wanted += towards * row.smallChange;
+            bar->Step(towards);
+            break;
+        case 1:
+            wanted += towards * row.largeChange;
+            bar->Page(towards);
+            break;
+        case 2:
+            wanted = towards > 0 ? row.max : row.min;
+            bar->ToEnd(towards);
+            break;
+        default: {
+            const int room = 1 + Pick(400);
+            const int offset = Pick(room + 41) - 20;
+            wanted = offset <= 0 ? row.min
+                : offset >= room ? row.max
+                                 : row.min + (2 * offset * (row.max - row.min) + room) / (2 * room);
+            bar->HoldThumb();
+            bar->DragThumb(offset, room);
+            bar->LetGoThumb();
+            break;
+        }
+        }
+        ASSERT_EQ(bar->Value(), std::clamp(wanted, row.min, row.max)) << row.name;
     }
 
     void PressButton()
@@ -182,15 +209,20 @@ private:
             EXPECT_EQ(window.Find<Label>(row->name, row->index).Caption(), row->caption) << row->name;
     }
 
+    // The captions as the C library formats the bars' values, the swatch as 0x00BBGGRR packs them:
+    // none of the helpers the mixer draws with.
     static void CheckMixer(Window& form)
     {
         const int r = form.Find<ScrollBar>("HScroll1").Value();
         const int g = form.Find<ScrollBar>("HScroll2").Value();
         const int b = form.Find<ScrollBar>("HScroll3").Value();
-        EXPECT_EQ(form.Find<Label>("Label2").Caption(),
-            "RGB = (" + std::to_string(r) + "," + std::to_string(g) + "," + std::to_string(b) + ")");
-        EXPECT_EQ(form.Find<Label>("Label4").Caption(), common::HexText(r) + common::HexText(g) + common::HexText(b));
-        EXPECT_EQ(form.Find<PictureBox>("Picture1").BackColor(), common::RGB(r, g, b));
+        std::array<char, 32> triple {};
+        std::array<char, 8> code {};
+        std::snprintf(triple.data(), triple.size(), "RGB = (%d,%d,%d)", r, g, b);
+        std::snprintf(code.data(), code.size(), "%02X%02X%02X", r, g, b);
+        EXPECT_EQ(form.Find<Label>("Label2").Caption(), triple.data());
+        EXPECT_EQ(form.Find<Label>("Label4").Caption(), code.data());
+        EXPECT_EQ(form.Find<PictureBox>("Picture1").BackColor(), b << 16 | g << 8 | r);
     }
 
     static void CheckPercentages(Window& form)

@@ -1,10 +1,12 @@
 #include "headless/HeadlessFace.h"
 #include "tests/Probe.h"
 #include "toolkit/controls/Label.h"
+#include "toolkit/layout/Decoration.h"
 #include "toolkit/layout/Zoom.h"
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
 #include <string>
 #include <utility>
@@ -72,12 +74,17 @@ TEST_F(ToolkitTest, ARunTimeErrorEndsOnlyItsHandler)
     };
     probe.HScroll1().SetValue(8);
     EXPECT_EQ(face.errors, std::vector<int> { 6 });
+    EXPECT_EQ(face.messages.back().title, "実行時エラー (Run-time error)");
+    EXPECT_EQ(
+        face.messages.back().text, "実行時エラー '6': (Run-time error '6':)\n\nオーバーフローしました。 (Overflow)");
     EXPECT_EQ(probe.log, (std::vector<std::string> { "HScroll1_Change 8", "Command1_Click 0", "outer goes on" }));
     probe.HScroll1().SetValue(9);
     EXPECT_EQ(face.errors.size(), 2u);
     probe.onClick = [] { throw std::logic_error("a fault of our own"); };
     probe.Command1(0).SetValue(true);
     EXPECT_EQ(face.errors.back(), 51);
+    EXPECT_EQ(face.messages.back().text,
+        "実行時エラー '51': (Run-time error '51':)\n\n内部エラー (Internal error): a fault of our own");
 }
 
 // What a control tells is worked out when a tool starts to listen and after each handler; a fault there
@@ -154,6 +161,89 @@ TEST_F(ToolkitTest, ZoomingAndResizingRunNoHandler)
     EXPECT_TRUE(probe.log.empty());
     EXPECT_EQ(probe.HScroll1().Value(), 5);
     EXPECT_EQ(probe.VScroll1().Value(), 5000);
+}
+
+struct ZoomPress {
+    double from; // the factor before the key, a step or what a frame gave
+    ZoomKey key;
+    double to;
+};
+
+void PrintTo(const ZoomPress& press, std::ostream* out)
+{
+    constexpr const char* keys[] { "in", "out", "actual" };
+    *out << keys[static_cast<int>(press.key)] << " at " << press.from;
+}
+
+class ZoomKeys : public testing::TestWithParam<ZoomPress> { };
+
+// The steps are 100, 125, 150, 200, 250 and 300 %; a window a frame left between two steps goes to the next.
+TEST_P(ZoomKeys, TakeTheWindowToItsNextStep)
+{
+    headless::HeadlessFace face;
+    Probe probe(face);
+    probe.Show();
+    probe.Resize(ClientSize(ProbeLayout, GetParam().from));
+    probe.PressZoomKey(GetParam().key);
+    EXPECT_DOUBLE_EQ(probe.ZoomFactor(), GetParam().to);
+    EXPECT_TRUE(face.errors.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Zoom, ZoomKeys,
+    testing::Values(ZoomPress { 1, ZoomKey::In, 1.25 }, ZoomPress { 1.25, ZoomKey::In, 1.5 },
+        ZoomPress { 3, ZoomKey::In, 3 }, ZoomPress { 1, ZoomKey::Out, 1 }, ZoomPress { 2.5, ZoomKey::Out, 2 },
+        ZoomPress { 1.7, ZoomKey::In, 2 }, ZoomPress { 1.7, ZoomKey::Out, 1.5 },
+        ZoomPress { 2.2, ZoomKey::Actual, 1 }));
+
+// The probe's layout puts it at (2100, 300) twips, its client area 12000 x 10005 twips.
+TEST_F(ToolkitTest, AWindowOpensAtItsLayoutsPlaceAt100PercentAndAnOpenOneOnlyComesToTheFront)
+{
+    const Rect atLayout { 140, 20, 800, 667 };
+    probe.PressZoomKey(ZoomKey::In);
+    probe.Show();
+    EXPECT_DOUBLE_EQ(probe.ZoomFactor(), 1.25);
+    probe.Close();
+    probe.Show();
+    EXPECT_DOUBLE_EQ(probe.ZoomFactor(), 1);
+    EXPECT_EQ(face.openings, (std::vector<Rect> { atLayout, atLayout }));
+}
+
+// Drawn last row first, so that the first rows lie on top; at 200 % in a client area 100 pixels
+// wider than the content, which stands 50 pixels in.
+TEST(DecorationsTest, ComeLastRowFirstAtTheZoomWithTheirColoursResolved)
+{
+    const WindowLayout layout { .controls
+        = {
+            { .kind = Kind::Line, .x1 = 150, .y1 = 300, .x2 = 1500, .y2 = 300, .lineWidth = 3 },
+            { .kind = Kind::Label, .left = 0, .top = 0, .width = 600, .height = 300 },
+            { .kind = Kind::Line, .x1 = 0, .y1 = 0, .x2 = 1500, .y2 = 1500 },
+            { .kind = Kind::Shape,
+                .left = 150,
+                .top = 150,
+                .width = 1500,
+                .height = 750,
+                .backColor = Fixed(0x00FF00),
+                .shape = ShapeKind::Circle,
+                .filled = true },
+            { .kind = Kind::Shape, .width = 3000, .height = 1500, .filled = true, .border = false },
+        } };
+    using Figure = Decoration::Figure;
+    const std::vector<Decoration> expected {
+        { .figure = Figure::Rectangle, .box = { 50, 0, 400, 200 }, .fill = 0xFFFFFF },
+        { .figure = Figure::Circle,
+            .box = { 70, 20, 200, 100 },
+            .stroke = 0x000000,
+            .fill = 0x00FF00,
+            .lineWidth = 2,
+            .antialiased = true },
+        { .figure = Figure::Line,
+            .line = { { 50, 0 }, { 250, 200 } },
+            .stroke = 0x000000,
+            .lineWidth = 2,
+            .antialiased = true },
+        { .figure = Figure::Line, .line = { { 70, 40 }, { 250, 40 } }, .stroke = 0x000000, .lineWidth = 6 },
+    };
+    EXPECT_EQ(Decorations(layout, Zoom(layout, { 1700, 1334 })), expected);
 }
 
 TEST_F(ToolkitTest, FocusFollowsTheTabIndexes)

@@ -98,7 +98,7 @@ TEST(KeyboardHelp, ListsEveryTabStopInTheOrderTabVisitsThem)
         &catalogue.Open(catalogue.form2), &catalogue.Open(catalogue.form3), &catalogue.Open(catalogue.form4),
         &catalogue.Open(catalogue.form5), &catalogue.Open(catalogue.form6) };
     for (const toolkit::Window* window : windows) {
-        const std::string help = toolkit::KeyboardHelpText(window->Layout());
+        const std::string help = toolkit::KeyboardHelp(window->Layout()).text;
         EXPECT_NE(help.find(": " + TabChain(WindowOf(*window)) + "\n"), std::string::npos) << help;
     }
     EXPECT_EQ(TabChain(WindowOf(*catalogue.form5)),
@@ -110,16 +110,19 @@ TEST(KeyboardHelpKey, F1InAWindowOpensItsHelp)
     desktop::DesktopFace face;
     Form5 form(face);
     form.Show();
+    QString title;
     QString shown;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
             return;
+        title = box->windowTitle();
         shown = box->text();
         QTest::keyClick(box, Qt::Key_Escape);
     });
     QTest::keyClick(&WidgetOf(form.Find<ScrollBar>("HScroll1")), Qt::Key_F1);
-    EXPECT_EQ(shown.toStdString(), toolkit::KeyboardHelpText(Form5Layout));
+    EXPECT_EQ(title.toStdString(), "キーボード (keyboard)");
+    EXPECT_EQ(shown.toStdString(), toolkit::KeyboardHelp(Form5Layout).text);
 }
 
 } // namespace

@@ -11,7 +11,7 @@ constexpr QRgb Key = 0xFF0000FE; // red 0, green 0, blue 254, as the photo windo
 // nothing if a re-encode or a decoder change moves the liquid off it; the count guards against that.
 TEST(AssetsTest, ApparatusDecodesWithLiquidInTheKeyColour)
 {
-    const QImage picture(":/assets/apparatus.jpg");
+    const QImage picture(PALETTRA_ASSETS_DIR "/apparatus.jpg");
     ASSERT_FALSE(picture.isNull());
     EXPECT_EQ(picture.size(), QSize(280, 500));
 

@@ -1,6 +1,7 @@
 #include "desktop/DesktopFace.h"
 #include "tests/Probe.h"
 #include "tests/desktop/ScrollBarPart.h"
+#include "tests/desktop/ThumbHold.h"
 #include "tests/desktop/Widgets.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -63,40 +65,96 @@ TEST_F(ControlWidgets, ClassicKeysStepTheBarsWithinTheirRange)
     EXPECT_EQ(probe.log.back(), "VScroll1_Change 5000");
 }
 
-TEST_F(ControlWidgets, DraggingTheThumbCommitsOnlyOnRelease)
+// The values the thumb shows as it is dragged, pixel by pixel, are those Qt's style gives its
+// positions, as they were when Qt mapped them itself; only letting go commits.
+TEST_F(ControlWidgets, ADraggedThumbTakesTheValuesOfQtsStyleAndCommitsOnlyWhenLetGo)
 {
     QScrollBar& bar = Bar(probe.HScroll1());
+    const QRect groove = ScrollBarPart(bar, QStyle::SC_ScrollBarGroove);
+    const QRect thumb = ScrollBarPart(bar, QStyle::SC_ScrollBarSlider);
+    const int start = thumb.x() - groove.x();
+    const int room = groove.width() - thumb.width();
     probe.log.clear();
-    bar.setSliderDown(true);
-    bar.setSliderPosition(20);
-    bar.setSliderPosition(21);
+    tests::ThumbHold hold(bar);
+    for (int offset = -10; offset <= room + 10; ++offset) {
+        hold.Move(offset - start);
+        ASSERT_EQ(bar.sliderPosition(), QStyle::sliderValueFromPosition(0, 25, offset, room)) << offset;
+    }
     EXPECT_TRUE(probe.log.empty());
     EXPECT_EQ(probe.HScroll1().Value(), 5);
-    bar.setSliderDown(false);
-    EXPECT_EQ(probe.log, std::vector<std::string> { "HScroll1_Change 21" });
+    hold.LetGo();
+    EXPECT_EQ(probe.log, std::vector<std::string> { "HScroll1_Change 25" });
 }
 
-// The thumb held by a real press, as a user's drag holds it, not only flagged as down.
+// The thumb held by a real press, as a user's drag holds it: a key or the wheel does nothing then.
 TEST_F(ControlWidgets, WhileTheThumbIsHeldOnlyAChangedValueRunsTheHandler)
 {
     QScrollBar& bar = Bar(probe.HScroll1());
-    const QPoint thumb = ScrollBarPart(bar, QStyle::SC_ScrollBarSlider).center();
-    auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
-        QMouseEvent event(type, at, bar.mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
-        QApplication::sendEvent(&bar, &event);
-    };
     probe.log.clear();
-    send(QEvent::MouseButtonPress, thumb, Qt::LeftButton);
-    send(QEvent::MouseMove, thumb + QPoint(60, 0), Qt::LeftButton);
+    tests::ThumbHold hold(bar);
+    hold.Move(60);
     ASSERT_TRUE(bar.isSliderDown());
     ASSERT_NE(bar.sliderPosition(), 5);
     probe.HScroll1().SetValue(5);
     Key(probe.HScroll1(), Qt::Key_Right);
+    QWheelEvent wheel({ 5, 5 }, bar.mapToGlobal(QPointF(5, 5)), {}, { 0, -120 }, Qt::LeftButton, Qt::NoModifier,
+        Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&bar, &wheel);
     EXPECT_TRUE(probe.log.empty());
-    send(QEvent::MouseButtonRelease, thumb + QPoint(60, 0), Qt::NoButton);
+    hold.LetGo();
     ASSERT_EQ(probe.log.size(), 1u);
     EXPECT_EQ(probe.log.front(), "HScroll1_Change " + std::to_string(probe.HScroll1().Value()));
     EXPECT_NE(probe.HScroll1().Value(), 5);
+}
+
+// The wheel's turns move a bar as far as they move Qt's own, what falls short of a line kept for the
+// next turn the same way, and never more than a large change.
+TEST_F(ControlWidgets, TheWheelMovesABarAsFarAsQtsOwnBar)
+{
+    const std::vector<QPoint> turns { { 0, 120 }, { 0, -120 }, { -120, 0 }, { 30, 10 }, { 0, 40 }, { 0, 40 },
+        { 0, -20 }, { 0, -20 }, { 0, -1200 } };
+    for (ScrollBar* core : { &probe.HScroll1(), &probe.VScroll1() }) {
+        QScrollBar& shown = Bar(*core);
+        QScrollBar qts(shown.orientation());
+        qts.setRange(shown.minimum(), shown.maximum());
+        qts.setPageStep(shown.pageStep());
+        qts.setValue(shown.value());
+        for (const QPoint& turn : turns) {
+            for (QScrollBar* bar : { &shown, &qts }) {
+                QWheelEvent wheel({ 5, 5 }, bar->mapToGlobal(QPointF(5, 5)), {}, turn, Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+                QApplication::sendEvent(bar, &wheel);
+            }
+            EXPECT_EQ(core->Value(), qts.value()) << core->Layout().name << " " << turn.x() << "," << turn.y();
+        }
+    }
+}
+
+// Pressed near its far end, the track pages once, waits for the core's delay, and then pages at its
+// interval until the thumb is under the pointer, where it stays.
+TEST_F(ControlWidgets, AHeldTrackPagesAtTheCoresPaceUntilTheThumbIsUnderThePointer)
+{
+    QScrollBar& bar = Bar(probe.HScroll1());
+    const QPoint pointer(ScrollBarPart(bar, QStyle::SC_ScrollBarGroove).right() - 10, bar.height() / 2);
+    const auto send = [&](QEvent::Type type, Qt::MouseButtons held) {
+        QMouseEvent event(type, pointer, bar.mapToGlobal(pointer), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(&bar, &event);
+    };
+    const auto underPointer = [&] { return ScrollBarPart(bar, QStyle::SC_ScrollBarSlider).contains(pointer); };
+    probe.log.clear();
+    send(QEvent::MouseButtonPress, Qt::LeftButton);
+    EXPECT_EQ(probe.HScroll1().Value(), 6);
+    QTest::qWait(static_cast<int>(ScrollBar::RepeatDelay.count()) / 2);
+    EXPECT_EQ(probe.HScroll1().Value(), 6);
+    for (int wait = 0; wait < 200 && !underPointer(); ++wait)
+        QTest::qWait(static_cast<int>(ScrollBar::RepeatInterval.count()));
+    ASSERT_TRUE(underPointer());
+    const int reached = probe.HScroll1().Value();
+    QTest::qWait(static_cast<int>(4 * ScrollBar::RepeatInterval.count()));
+    send(QEvent::MouseButtonRelease, Qt::NoButton);
+    EXPECT_EQ(probe.HScroll1().Value(), reached);
+    EXPECT_GT(reached, 10);
+    EXPECT_EQ(probe.log.size(), static_cast<std::size_t>(reached - 5)); // a change a page of one
 }
 
 TEST_F(ControlWidgets, AClickAndSpacePressTheButton)

@@ -265,8 +265,10 @@ TEST(ZoomReopen, AReopenedWindowIsBackAtItsSizeAndPlace)
     const QRect first = WindowOf(window).geometry();
     window.ZoomTo(2);
     WindowOf(window).move(300, 200);
+    WindowOf(window).showMaximized();
     WindowOf(window).close();
     window.Show();
+    EXPECT_FALSE(WindowOf(window).isMaximized());
     EXPECT_EQ(WindowOf(window).geometry(), first);
     EXPECT_DOUBLE_EQ(window.ZoomFactor(), 1);
     ExpectControlsAt(window, 1, QPoint(0, 0));

@@ -1,5 +1,8 @@
 #include "toolkit/access/KeyboardHelp.h"
 
+#include "texts/KeyboardHelp.h"
+#include "toolkit/Window.h"
+#include "toolkit/access/AccessibleName.h"
 #include "toolkit/access/TabOrder.h"
 
 #include <algorithm>
@@ -13,8 +16,7 @@ namespace {
     {
         std::string text;
         for (const ControlLayout* control : TabStops(layout))
-            text += (text.empty() ? "" : "、")
-                + (control->accessibleName.empty() ? control->caption : control->accessibleName);
+            text += (text.empty() ? "" : "、") + FixedName(*control);
         return text;
     }
 
@@ -27,19 +29,18 @@ namespace {
 
 } // namespace
 
-std::string KeyboardHelpText(const WindowLayout& layout)
+texts::Message KeyboardHelp(const WindowLayout& layout)
 {
-    std::string text = "Tab で次、Shift+Tab で前へ (Tab moves on, Shift+Tab back): " + TabOrder(layout) + "\n";
+    std::string text = texts::TabKeys(TabOrder(layout)) + "\n";
     if (Has(layout, { Kind::HScrollBar, Kind::VScrollBar }))
-        text += "スクロールバー: ← ↑ で一つ下げ、→ ↓ で一つ上げ、PageUp と PageDown で大きく、Home と End で端へ"
-                " (scroll bars: Left or Up one step down, Right or Down one step up, Page Up and Page Down a large "
-                "step, Home and End to either end)\n";
+        text += texts::ScrollBarKeys() + "\n";
     if (Has(layout, { Kind::CommandButton }))
-        text += "ボタン: Space か Enter で押す (buttons: Space or Enter presses)\n";
+        text += texts::ButtonKeys() + "\n";
     if (Has(layout, { Kind::PictureBox }))
-        text += "絵: フォーカスがあると名前と今の様子が読み上げられるだけで、キーは何もしない (pictures: a picture with "
-                "the focus is only read out, its name and what it shows now; keys do nothing there)\n";
-    return text + "Esc でこのヘルプを閉じる (Escape closes this help)";
+        text += texts::PictureKeys() + "\n";
+    return { texts::KeyboardHelpTitle(), text + texts::HelpClosing() };
 }
+
+void ShowKeyboardHelp(Window& window) { window.Peer().ShowHelp(KeyboardHelp(window.Layout())); }
 
 } // namespace palettra::toolkit

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "texts/Message.h"
 #include "toolkit/layout/WindowLayout.h"
-
-#include <string>
 
 namespace palettra::toolkit {
 
-// The short keyboard help of a window, Japanese then English: its tab stops in the order Tab visits
-// them, the keys of its scroll bars and buttons, what its pictures do with the focus, and how to
-// close the help.
-std::string KeyboardHelpText(const WindowLayout& layout);
+class Window;
+
+// The short keyboard help of a window: its tab stops in the order Tab visits them, the keys of its
+// scroll bars and buttons, what its pictures do with the focus, and how to close the help.
+texts::Message KeyboardHelp(const WindowLayout& layout);
+
+// The help key pressed in a window: its face shows the window's help.
+void ShowKeyboardHelp(Window& window);
 
 } // namespace palettra::toolkit

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "common/RuntimeError.h"
+#include "texts/Message.h"
+#include "toolkit/layout/Decoration.h"
 #include "toolkit/layout/Geometry.h"
 
 #include <string>
@@ -21,8 +23,12 @@ public:
 
 class ScrollBarPeer : public ControlPeer {
 public:
-    // Shows a value set from code; the face reports the user's own changes with ScrollBar::Commit.
+    // Shows the bar's value, its thumb there, whoever changed it: the face reports the user's actions
+    // to the ScrollBar and changes nothing itself.
     virtual void ShowValue(int value) = 0;
+    // Shows the held thumb where the user has dragged it, at the value it would commit; the value
+    // shown to assistive tools stays the bar's.
+    virtual void ShowThumb(int value) = 0;
 };
 
 class LabelPeer : public ControlPeer {
@@ -42,16 +48,24 @@ public:
 class WindowPeer {
 public:
     virtual ~WindowPeer() = default;
-    // Shows the window, at its stored place and size when it was closed, and brings it to the front.
-    virtual void Open() = 0;
+    // Shows the closed window at this place, its client area this large, and brings it to the front.
+    virtual void Open(const Rect& place) = 0;
+    // Brings the open window to the front, where and as large as it is.
+    virtual void BringToFront() = 0;
     // Takes the window off the screen, as closing it from code does.
     virtual void Hide() = 0;
     // Gives the client area this size; the face then reports it with Window::Resize.
     virtual void ResizeClient(Size client) = 0;
+    // The shapes and lines of the window's surface, in the order they are drawn; handed again
+    // whenever the zoom changes.
+    virtual void ShowDecorations(const std::vector<Decoration>& decorations) = 0;
     // The order Tab takes through the controls; the first gets the focus.
     virtual void SetFocusOrder(const std::vector<ControlPeer*>& order) = 0;
-    // A run-time error that ended a handler, shown in a report while the program goes on.
-    virtual void ReportError(const common::RuntimeError& error) = 0;
+    // A run-time error that ended a handler, shown in the report the core wrote for it while the
+    // program goes on.
+    virtual void ReportError(const common::RuntimeError& error, const texts::Message& report) = 0;
+    // The window's keyboard help, which the core writes when the face reports the help key.
+    virtual void ShowHelp(const texts::Message& help) = 0;
     // Says a text once through the assistive tool, whichever control has the focus.
     virtual void Announce(const std::string& text) = 0;
 };

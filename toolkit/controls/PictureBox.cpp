@@ -4,6 +4,7 @@
 #include "toolkit/Face.h"
 #include "toolkit/Window.h"
 #include "toolkit/layout/Twips.h"
+#include "toolkit/picture/StoredPicture.h"
 
 namespace palettra::toolkit {
 
@@ -14,16 +15,11 @@ namespace {
         return { Pixels(layout.width) - 2 * PictureBox::Border, Pixels(layout.height) - 2 * PictureBox::Border };
     }
 
-    PixelBuffer StoredPicture(Face& face, const ControlLayout& layout)
-    {
-        return layout.picture.empty() ? PixelBuffer() : face.StoredPicture(layout.picture);
-    }
-
 } // namespace
 
 PictureBox::PictureBox(Window& owner, const ControlLayout& layout)
     : Control(owner, layout)
-    , model_(InnerPixels(layout), layout, owner.Platform().Strokes(), StoredPicture(owner.Platform(), layout))
+    , model_(InnerPixels(layout), layout, owner.Platform().Strokes(), StoredPicture(layout.picture))
     , peer_(owner.Platform().MakePeer(*this))
 {
     model_.OnChange([this] { peer_->ShowChange(); });

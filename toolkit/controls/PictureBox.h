@@ -4,16 +4,26 @@
 #include "toolkit/controls/Peers.h"
 #include "toolkit/picture/PictureModel.h"
 
+#include <array>
 #include <memory>
 #include <vector>
 
 namespace palettra::toolkit {
 
+// One band of a border, a layout pixel wide: its top and left edges in one colour, its bottom and
+// right edges in the other.
+struct Bevel {
+    common::ColourValue topLeft;
+    common::ColourValue bottomRight;
+};
+
 // A picture box: a two-pixel sunken border around the picture the forms draw on. The drawing
 // belongs to the model, at the layout's pixel size; the face shows it at whatever size it has.
 class PictureBox : public Control {
 public:
-    static constexpr int Border = 2;
+    // Lit from the top left, so that the picture lies below the window; the outermost band first.
+    static constexpr std::array<Bevel, 2> SunkenBorder { { { 0xA0A0A0, 0xFFFFFF }, { 0x696969, 0xE3E3E3 } } };
+    static constexpr int Border = SunkenBorder.size();
 
     PictureBox(Window& owner, const ControlLayout& layout);
 
@@ -63,8 +73,12 @@ public:
 
     PictureModel& Model() { return model_; }
     const PictureModel& Model() const { return model_; }
-    // Whether it shows a stored picture, which is a photo rather than a drawing.
-    bool ShowsStoredPicture() const { return !layout_.picture.empty(); }
+    // The bands of its border, from the outside in, each one layout pixel wide at any scale.
+    const std::array<Bevel, Border>& Bevels() const { return SunkenBorder; }
+    // Whether a face enlarges its pixels smoothly at every scale: a photo's pixels are no pattern to
+    // keep, and blocks would only show. A drawing is enlarged in blocks wherever each of its pixels
+    // becomes a whole number of the screen's, so that one-pixel rings and rows stay sharp.
+    bool AlwaysSmoothed() const { return !layout_.picture.empty(); }
 
     PicturePeer& Peer() const override { return *peer_; }
 

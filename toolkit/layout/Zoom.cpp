@@ -12,25 +12,44 @@ namespace {
     // A factor worked out from a rounded client size lies a hair off its step.
     constexpr double Tolerance = 1e-6;
 
+    double StepUp(double factor)
+    {
+        const auto above = std::find_if(
+            ZoomSteps.begin(), ZoomSteps.end(), [factor](double step) { return step > factor + Tolerance; });
+        return above == ZoomSteps.end() ? ZoomSteps.back() : *above;
+    }
+
+    double StepDown(double factor)
+    {
+        const auto below = std::find_if(
+            ZoomSteps.rbegin(), ZoomSteps.rend(), [factor](double step) { return step < factor - Tolerance; });
+        return below == ZoomSteps.rend() ? ZoomSteps.front() : *below;
+    }
+
 } // namespace
 
-double StepUp(double factor)
+double StepFor(ZoomKey key, double factor)
 {
-    const auto above
-        = std::find_if(ZoomSteps.begin(), ZoomSteps.end(), [factor](double step) { return step > factor + Tolerance; });
-    return above == ZoomSteps.end() ? ZoomSteps.back() : *above;
-}
-
-double StepDown(double factor)
-{
-    const auto below = std::find_if(
-        ZoomSteps.rbegin(), ZoomSteps.rend(), [factor](double step) { return step < factor - Tolerance; });
-    return below == ZoomSteps.rend() ? ZoomSteps.front() : *below;
+    switch (key) {
+    case ZoomKey::In:
+        return StepUp(factor);
+    case ZoomKey::Out:
+        return StepDown(factor);
+    case ZoomKey::Actual:
+        break;
+    }
+    return ZoomSteps.front();
 }
 
 Size ClientSize(const WindowLayout& layout, double step)
 {
     return { Pixels(layout.clientWidth, step), Pixels(layout.clientHeight, step) };
+}
+
+Rect OpeningPlace(const WindowLayout& layout)
+{
+    const Size client = ClientSize(layout, 1);
+    return { Pixels(layout.left), Pixels(layout.top), client.width, client.height };
 }
 
 Zoom::Zoom(const WindowLayout& layout, Size client)
@@ -49,9 +68,6 @@ Rect Zoom::Box(int left, int top, int width, int height) const
     return { offset_.x + Length(left), offset_.y + Length(top), Length(width), Length(height) };
 }
 
-PointF Zoom::Point(int x, int y) const
-{
-    return { offset_.x + Logical(x, factor_), offset_.y + Logical(y, factor_) };
-}
+PointF Zoom::Point(int x, int y) const { return { offset_.x + Logical(x, factor_), offset_.y + Logical(y, factor_) }; }
 
 } // namespace palettra::toolkit

@@ -10,13 +10,18 @@ namespace palettra::toolkit {
 // The factors the zoom keys step through.
 inline constexpr std::array<double, 6> ZoomSteps { 1, 1.25, 1.5, 2, 2.5, 3 };
 
-// The first step above the factor, or the largest step when none is above.
-double StepUp(double factor);
-// The last step below the factor, or 1 when none is below.
-double StepDown(double factor);
+// What a zoom key asks of its window, whichever keys a platform has for it.
+enum class ZoomKey { In, Out, Actual };
+
+// The step a zoom key takes a window at this factor to: In the first step above it, or the largest
+// when none is above; Out the last step below it, or 1 when none is below; Actual 1.
+double StepFor(ZoomKey key, double factor);
 
 // The client size of the window at a zoom step: the layout's client size times the step, rounded.
 Size ClientSize(const WindowLayout& layout, double step);
+
+// Where a window opens, every time it opens: at its layout's place, its client area at 100 %.
+Rect OpeningPlace(const WindowLayout& layout);
 
 // How a window's layout lands in its client area: enlarged as far as both sides allow,
 // never below its own size, and centred.

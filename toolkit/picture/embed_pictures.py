@@ -1,9 +1,8 @@
 #!/usr/bin/python3
-"""Writes the stored pictures, decoded, as a C++ source for the page's module.
+"""Writes the stored pictures, decoded, as a C++ source of the toolkit's picture model.
 
-Pillow decodes with the same libjpeg as the desktop's Qt and the headless face, so the page shows
-the desktop's very pixels whichever browser opens it, and the photo's key colour is found where the
-desktop finds it.
+Pillow decodes with the libjpeg that Qt decodes with on this machine, so every face shows the pixels
+the desktop showed when it read the file itself, and the photo's key colour is found where it was.
 Usage: embed_pictures.py OUTPUT PICTURE...
 """
 import sys
@@ -25,10 +24,10 @@ def main(output, *pictures):
         arrays.append(array(symbol, image.tobytes()))
         entries.append(f'    {{ "{Path(path).name}", {image.width}, {image.height}, {symbol} }},')
     Path(output).write_text(
-        '#include "web/EmbeddedPictures.h"\n\nnamespace palettra::web {\n\nnamespace {\n\n'
+        '#include "toolkit/picture/EmbeddedPictures.h"\n\nnamespace palettra::toolkit {\n\nnamespace {\n\n'
         + "\n".join(arrays)
         + "\nconst EmbeddedPicture pictures[] = {\n" + "\n".join(entries) + "\n};\n\n} // namespace\n\n"
-        + "const std::span<const EmbeddedPicture> EmbeddedPictures(pictures);\n\n} // namespace palettra::web\n",
+        + "const std::span<const EmbeddedPicture> EmbeddedPictures(pictures);\n\n} // namespace palettra::toolkit\n",
         encoding="utf-8")
 
 

@@ -3,9 +3,10 @@
 #include <span>
 #include <string_view>
 
-namespace palettra::web {
+namespace palettra::toolkit {
 
-// A stored picture of layouts/assets/, decoded when the page is built, as the desktop decodes it.
+// A stored picture of layouts/assets/, decoded when the program is built, so that every face shows
+// the same pixels and finds the photo's key colour in the same places.
 struct EmbeddedPicture {
     std::string_view name;
     int width;
@@ -16,4 +17,4 @@ struct EmbeddedPicture {
 // Written by embed_pictures.py.
 extern const std::span<const EmbeddedPicture> EmbeddedPictures;
 
-} // namespace palettra::web
+} // namespace palettra::toolkit

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace palettra::texts {
+
+// What a face that outlives the program (the page) shows once it has ended, and its button that
+// starts the program again.
+struct Ending {
+    std::string text;
+    std::string startAgain;
+};
+
+Ending ProgramEnded();
+
+} // namespace palettra::texts

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+namespace palettra::texts {
+
+// What a message box says: the title of its frame and the text inside it.
+struct Message {
+    std::string title;
+    std::string text;
+};
+
+} // namespace palettra::texts
