@@ -110,6 +110,16 @@ void WindowWidget::ResizeClient(Size client)
     resize(ToQSize(client));
 }
 
+void WindowWidget::Place(const Rect& place, bool maximised)
+{
+    if (maximised) {
+        showMaximized();
+        return;
+    }
+    showNormal();
+    setGeometry(ToQRect(place));
+}
+
 void WindowWidget::ShowDecorations(const std::vector<Decoration>& decorations)
 {
     decorations_ = decorations;

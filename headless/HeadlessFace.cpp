@@ -60,6 +60,11 @@ namespace {
         void BringToFront() override { }
         void Hide() override { }
         void ResizeClient(Size client) override { window_.Resize(client); }
+        void Place(const Rect& place, bool maximised) override
+        {
+            face_.placings.push_back({ place, maximised });
+            window_.Resize({ place.width, place.height });
+        }
         void ShowDecorations(const std::vector<Decoration>&) override { }
         void SetFocusOrder(const std::vector<ControlPeer*>&) override { }
         void ReportError(const common::RuntimeError& error, const texts::Message& report) override

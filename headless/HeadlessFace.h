@@ -31,6 +31,12 @@ public:
     std::vector<texts::Message> messages; // the reports and the help shown, in order
     std::vector<std::string> announcements;
     std::vector<toolkit::Rect> openings; // where each window was opened, in order
+    struct Placing {
+        toolkit::Rect place;
+        bool maximised = false;
+        bool operator==(const Placing&) const = default;
+    };
+    std::vector<Placing> placings; // where open windows were put since, in order
     std::map<const toolkit::Control*, std::string> descriptions; // each control's, as last told
     std::map<const toolkit::Control*, int> thumbs; // the value each bar's thumb was last shown at
 };

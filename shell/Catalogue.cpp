@@ -1,9 +1,9 @@
 #include "shell/Catalogue.h"
 
+#include "layouts/Layouts.h"
 #include "toolkit/Face.h"
 
 #include <algorithm>
-#include <array>
 
 namespace palettra {
 
@@ -32,10 +32,26 @@ void Catalogue::Watch(toolkit::Window& window)
     });
 }
 
-bool Catalogue::AnyWindowOpen() const
+std::vector<const toolkit::WindowLayout*> Catalogue::Layouts()
 {
-    const std::array<const toolkit::Window*, 7> windows { &menu_, form2.get(), form1.get(), form3.get(), form4.get(),
-        form5.get(), form6.get() };
+    return { &MenuLayout, &Form1Layout, &Form2Layout, &Form3Layout, &Form4Layout, &Form5Layout, &Form6Layout };
+}
+
+void Catalogue::Refit()
+{
+    for (toolkit::Window* window : Windows())
+        if (window)
+            window->Refit();
+}
+
+std::array<toolkit::Window*, 7> Catalogue::Windows()
+{
+    return { &menu_, form2.get(), form1.get(), form3.get(), form4.get(), form5.get(), form6.get() };
+}
+
+bool Catalogue::AnyWindowOpen()
+{
+    const auto windows = Windows();
     return std::any_of(
         windows.begin(), windows.end(), [](const toolkit::Window* window) { return window && window->IsLoaded(); });
 }

@@ -8,7 +8,9 @@
 #include "forms/Form6/Form6.h"
 #include "shell/Menu.h"
 
+#include <array>
 #include <memory>
+#include <vector>
 
 namespace palettra {
 
@@ -21,6 +23,10 @@ public:
     ~Catalogue();
 
     Menu& StartUp() { return menu_; }
+    // The layouts of every window the program can open, which a screen of its own fits together.
+    static std::vector<const toolkit::WindowLayout*> Layouts();
+    // The face's screen changed size: every open window fits it again.
+    void Refit();
 
     template <typename Form> Form& Open(std::unique_ptr<Form>& slot)
     {
@@ -42,7 +48,8 @@ public:
 private:
     // Whoever made the window, the catalogue that shows it hears when it closes.
     void Watch(toolkit::Window& window);
-    bool AnyWindowOpen() const;
+    bool AnyWindowOpen();
+    std::array<toolkit::Window*, 7> Windows();
 
     toolkit::Face& face_;
     Menu menu_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/controls/Peers.h"
+#include "toolkit/layout/ScreenFit.h"
 #include "toolkit/picture/SampledRasteriser.h"
 
 #include <memory>
@@ -35,8 +36,14 @@ public:
     // Closes every window and ends the program at once.
     virtual void EndProgram() = 0;
 
+    // Where the screen shows windows, and at what size they open; a face whose screen changes size
+    // tells it here, then has the open windows fit it again.
+    const ScreenFit& Screen() const { return screen_; }
+    void SetScreen(const ScreenFit& screen) { screen_ = screen; }
+
 private:
     SampledRasteriser sampled_;
+    ScreenFit screen_;
 };
 
 } // namespace palettra::toolkit

@@ -41,13 +41,16 @@ void Window::Show()
         peer_->BringToFront();
         return;
     }
-    // Each time the window opens it is where and as large as its layout says, not as it was left.
-    zoom_ = toolkit::Zoom();
+    // Each time the window opens it is where and as large as its layout and the screen say, not as
+    // it was left; its controls are built at that size.
+    place_ = face_.Screen().OpeningPlace(layout_);
+    maximised_ = false;
+    zoom_ = toolkit::Zoom(layout_, { place_.width, place_.height }, face_.Screen().Least());
     if (!IsLoaded() && !Load())
         return;
     open_ = true;
     peer_->ShowDecorations(Decorations(layout_, zoom_));
-    peer_->Open(OpeningPlace(layout_));
+    peer_->Open(place_);
 }
 
 void Window::Close()
@@ -59,12 +62,64 @@ void Window::Close()
         whenClosed_();
 }
 
-void Window::ZoomTo(double step) { peer_->ResizeClient(ClientSize(layout_, step)); }
+void Window::ZoomTo(double step)
+{
+    const Size client = ClientSize(layout_, step);
+    if (!maximised_) {
+        peer_->ResizeClient(client);
+        return;
+    }
+    maximised_ = false;
+    peer_->Place({ restore_.left, restore_.top, client.width, client.height }, false);
+}
+
+void Window::PressZoomKey(ZoomKey key) { ZoomTo(StepFor(key, ZoomFactor(), face_.Screen().Factor())); }
+
+void Window::ToggleMaximised()
+{
+    if (!open_)
+        return;
+    if (maximised_) {
+        maximised_ = false;
+        peer_->Place(restore_, false);
+        return;
+    }
+    restore_ = place_;
+    maximised_ = true;
+    peer_->Place(face_.Screen().Maximised(), true);
+}
+
+void Window::Moved(toolkit::Point topLeft)
+{
+    if (maximised_)
+        return;
+    place_.left = topLeft.x;
+    place_.top = topLeft.y;
+}
+
+// Where the window was dragged may be off the new screen, so it starts again where it opens.
+void Window::Refit()
+{
+    if (!open_)
+        return;
+    const Rect opening = face_.Screen().OpeningPlace(layout_);
+    if (maximised_) {
+        restore_ = opening;
+        peer_->Place(face_.Screen().Maximised(), true);
+        return;
+    }
+    place_ = opening;
+    peer_->Place(place_, false);
+}
 
 // A new size is only a new zoom: the controls move and the fonts change, and no handler runs.
 bool Window::Resize(Size client)
 {
-    const toolkit::Zoom zoom(layout_, client);
+    if (!maximised_) {
+        place_.width = client.width;
+        place_.height = client.height;
+    }
+    const toolkit::Zoom zoom(layout_, client, face_.Screen().Least());
     if (zoom == zoom_)
         return false;
     zoom_ = zoom;

@@ -2,6 +2,7 @@
 
 #include "toolkit/controls/Control.h"
 #include "toolkit/controls/Peers.h"
+#include "toolkit/layout/ScreenFit.h"
 #include "toolkit/layout/WindowLayout.h"
 #include "toolkit/layout/Zoom.h"
 
@@ -40,8 +41,18 @@ public:
 
     // Sizes the client area to the layout times a zoom step; the content follows through Resize.
     void ZoomTo(double step);
-    // A zoom key the user pressed in the window: the step it asks for, from the zoom now.
-    void PressZoomKey(ZoomKey key) { ZoomTo(StepFor(key, ZoomFactor())); }
+    // A zoom key the user pressed in the window: the step it asks for, from the zoom now; a
+    // maximised window goes back to where it was, at that step.
+    void PressZoomKey(ZoomKey key);
+    // Fills the screen with the window, its content enlarged as far as both sides allow, or puts a
+    // maximised one back where and as large as it was.
+    void ToggleMaximised();
+    bool IsMaximised() const { return maximised_; }
+    // The user moved the window's frame to here.
+    void Moved(toolkit::Point topLeft);
+    // The face's screen changed size: the open window goes to its opening place at the new fit,
+    // or, maximised, fills the new screen.
+    void Refit();
     // The client area's new size, from the face: whatever the size, by a step or by the frame, the
     // content is enlarged as far as it fits and centred. Never runs a handler; true when the zoom changed.
     bool Resize(Size client);
@@ -109,6 +120,9 @@ private:
     // Controls of a window closed by one of their own handlers, kept until the handler is over.
     std::vector<std::unique_ptr<Control>> closed_;
     toolkit::Zoom zoom_;
+    Rect place_; // where the open window's frame is and how large its client area
+    Rect restore_; // where a maximised window goes back to
+    bool maximised_ = false;
     bool open_ = false;
     std::function<void()> whenClosed_;
     int running_ = 0; // handlers under way, nested ones included

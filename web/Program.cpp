@@ -101,4 +101,30 @@ void Program::ZoomRequested(int window, const std::string& key)
     });
 }
 
+void Program::MaximiseRequested(int window)
+{
+    Act([&] {
+        if (auto* maximised = face_.Find<WebWindow>(window))
+            maximised->Core().ToggleMaximised();
+    });
+}
+
+void Program::WindowMoved(int window, int left, int top)
+{
+    if (auto* moved = face_.Find<WebWindow>(window))
+        moved->Core().Moved({ left, top });
+}
+
+void Program::ScreenResized(int width, int height, int frameWidth, int frameHeight)
+{
+    const toolkit::ScreenFit screen(Catalogue::Layouts(), { frameWidth, frameHeight }, { width, height });
+    if (screen == face_.Screen())
+        return;
+    Act([&] {
+        face_.SetScreen(screen);
+        if (catalogue_)
+            catalogue_->Refit();
+    });
+}
+
 } // namespace palettra::web

@@ -35,6 +35,13 @@ public:
     void WindowClosed(int window);
     void HelpRequested(int window);
     void ZoomRequested(int window, const std::string& key);
+    // The title bar's maximise button, or a double click or tap on the bar.
+    void MaximiseRequested(int window);
+    // The user dragged the window's frame there.
+    void WindowMoved(int window, int left, int top);
+    // The page's size in CSS pixels, at first and whenever it changes, and the frame the page draws
+    // around a window's client area.
+    void ScreenResized(int width, int height, int frameWidth, int frameHeight);
 
 private:
     template <typename Action> void Act(Action action);

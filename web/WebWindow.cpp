@@ -1,7 +1,7 @@
 #include "web/WebWindow.h"
 
-#include "texts/Frame.h"
 #include "toolkit/access/AccessibleName.h"
+#include "toolkit/layout/TitleBar.h"
 #include "web/Css.h"
 #include "web/Decorations.h"
 #include "web/WebFace.h"
@@ -12,13 +12,46 @@ using namespace toolkit;
 
 namespace {
 
+    // The page's names for the title bar's buttons.
+    const char* Named(TitleButton button)
+    {
+        switch (button) {
+        case TitleButton::Help:
+            return "help";
+        case TitleButton::ZoomOut:
+            return "zoomOut";
+        case TitleButton::ZoomIn:
+            return "zoomIn";
+        case TitleButton::FullScreen:
+            return "fullScreen";
+        case TitleButton::Maximise:
+            return "maximise";
+        case TitleButton::Close:
+            break;
+        }
+        return "close";
+    }
+
+    emscripten::val TitleButtons(const WindowLayout& layout)
+    {
+        emscripten::val buttons = emscripten::val::array();
+        for (const TitleButton button : TitleBarButtons(layout))
+            buttons.call<void>("push",
+                Props()
+                    .Set("kind", Named(button))
+                    .Set("name", TitleButtonName(button))
+                    .Set("onName", TitleButtonName(button, true))
+                    .Object());
+        return buttons;
+    }
+
     Props WindowProps(const WindowLayout& layout)
     {
         return std::move(Props()
                              .Set("name", layout.name)
                              .Set("caption", layout.caption)
                              .Set("accessibleName", WindowName(layout))
-                             .Set("closeName", texts::CloseBoxName())
+                             .Set("buttons", TitleButtons(layout))
                              .Set("background", Css(layout.backColor)));
     }
 
@@ -28,7 +61,7 @@ namespace {
         page.Call("showMessage", message.title, message.text);
     }
 
-    Props Place(const Rect& place)
+    Props PlaceProps(const Rect& place)
     {
         return std::move(Props()
                              .Set("left", place.left)
@@ -53,7 +86,7 @@ WebWindow::WebWindow(WebFace& face, Window& window)
 
 WebWindow::~WebWindow() { Call("destroyWindow"); }
 
-void WebWindow::Open(const Rect& place) { Call("showWindow", Place(place).Object()); }
+void WebWindow::Open(const Rect& place) { Call("showWindow", PlaceProps(place).Object()); }
 
 void WebWindow::BringToFront() { Call("showWindow"); }
 
@@ -64,6 +97,12 @@ void WebWindow::ResizeClient(Size client)
 {
     window_.Resize(client);
     Call("setClientSize", client.width, client.height, window_.ZoomFactor());
+}
+
+void WebWindow::Place(const Rect& place, bool maximised)
+{
+    window_.Resize({ place.width, place.height });
+    Call("placeWindow", PlaceProps(place).Object(), maximised, window_.ZoomFactor());
 }
 
 void WebWindow::ShowDecorations(const std::vector<Decoration>& decorations)

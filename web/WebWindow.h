@@ -18,6 +18,7 @@ public:
     void BringToFront() override;
     void Hide() override;
     void ResizeClient(toolkit::Size client) override;
+    void Place(const toolkit::Rect& place, bool maximised) override;
     void ShowDecorations(const std::vector<toolkit::Decoration>& decorations) override;
     void SetFocusOrder(const std::vector<toolkit::ControlPeer*>& order) override;
     void ReportError(const common::RuntimeError& error, const texts::Message& report) override;

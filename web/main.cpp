@@ -21,5 +21,8 @@ EMSCRIPTEN_BINDINGS(palettra)
         .function("buttonPressed", &Program::ButtonPressed)
         .function("windowClosed", &Program::WindowClosed)
         .function("helpRequested", &Program::HelpRequested)
-        .function("zoomRequested", &Program::ZoomRequested);
+        .function("zoomRequested", &Program::ZoomRequested)
+        .function("maximiseRequested", &Program::MaximiseRequested)
+        .function("windowMoved", &Program::WindowMoved)
+        .function("screenResized", &Program::ScreenResized);
 }

@@ -6,13 +6,18 @@
  * The module calls, on `page`, which the loader hands it (ids are the module's own; places and sizes
  * are CSS pixels; colours are CSS colours such as "#ff8000"):
  *
- *   createWindow(windowId, {name, caption, accessibleName, closeName, background})
- *       A window, hidden until shown, named in the layout `name`; `closeName` is what a screen reader
- *       calls its close box.
+ *   createWindow(windowId, {name, caption, accessibleName, buttons, background})
+ *       A window, hidden until shown, named in the layout `name`; `buttons` are its title bar's, from
+ *       the left, each {kind, name, onName}: kind "help", "zoomOut", "zoomIn", "fullScreen",
+ *       "maximise" or "close", `name` what a screen reader calls it and `onName` what it calls it
+ *       while the window is maximised or the page in full screen.
  *   showWindow(windowId, {left, top, width, height})
  *                                 shows the hidden window, its title bar at (left, top), its client
  *                                 area width × height below it; without a place, brings it to the
  *                                 front; the focus goes inside it
+ *   placeWindow(windowId, {left, top, width, height}, maximised)
+ *                                 moves the open window there and sizes its client area, where it is
+ *                                 among the others; `maximised` when it fills the page
  *   hideWindow(windowId)
  *   setClientSize(windowId, width, height, factor)   the client area at a zoom factor
  *   showDecorations(windowId, [decoration, ...])
@@ -70,8 +75,14 @@
  *                                    the `room` it moves in, let go, or taken over by the browser
  *   buttonPressed(controlId)         click, touch, Space or Enter
  *   windowClosed(windowId)           the close box
- *   helpRequested(windowId)          F1
- *   zoomRequested(windowId, key)     Ctrl+= or Ctrl++ ("in"), Ctrl+- ("out"), Ctrl+0 ("actual")
+ *   helpRequested(windowId)          F1, or the title bar's help button
+ *   zoomRequested(windowId, key)     Ctrl+= or Ctrl++ ("in"), Ctrl+- ("out"), Ctrl+0 ("actual"), or
+ *                                    the title bar's zoom buttons
+ *   maximiseRequested(windowId)      the maximise button, or a double click or tap on the title bar
+ *   windowMoved(windowId, left, top) the title bar let go where it moved the window to
+ *   screenResized(width, height, frameWidth, frameHeight)
+ *                                    the page's size, once connected and whenever it changes, and
+ *                                    how much wider and taller a window's frame is than its client area
  *   start()                          the button of the ended page
  *
  * A call about a window or control that is no longer there does nothing.
@@ -110,10 +121,11 @@ function raise(frame) {
 }
 
 // The title bar moves its window under a mouse, a finger or a pen, and never off the page's top or
-// so far left that the bar cannot be caught again.
-function dragByTitle(element, titleBar) {
+// so far left that the bar cannot be caught again; where it is let go is the window's new place. A
+// maximised window stays where it is.
+function dragByTitle(windowId, element, titleBar) {
     titleBar.addEventListener('pointerdown', (event) => {
-        if (event.button !== 0 || event.target.closest('button'))
+        if (event.button !== 0 || event.target.closest('button') || element.classList.contains('maximised'))
             return;
         titleBar.setPointerCapture(event.pointerId);
         const startX = event.clientX - element.offsetLeft;
@@ -123,10 +135,78 @@ function dragByTitle(element, titleBar) {
             element.style.top = `${Math.max(moveEvent.clientY - startY, 0)}px`;
         };
         titleBar.addEventListener('pointermove', move);
-        titleBar.addEventListener('lostpointercapture', () => titleBar.removeEventListener('pointermove', move), {
-            once: true,
-        });
+        titleBar.addEventListener('lostpointercapture', () => {
+            titleBar.removeEventListener('pointermove', move);
+            report('windowMoved', windowId, element.offsetLeft, element.offsetTop);
+        }, { once: true });
     });
+    titleBar.addEventListener('dblclick', (event) => {
+        if (!event.target.closest('button'))
+            report('maximiseRequested', windowId);
+    });
+}
+
+// The page in full screen, or back; WebKit on iPads has had the calls only under its prefix.
+const fullScreen = {
+    available: () => Boolean(document.fullscreenEnabled ?? document.webkitFullscreenEnabled),
+    on: () => Boolean(document.fullscreenElement ?? document.webkitFullscreenElement),
+    toggle() {
+        const root = document.documentElement;
+        const asked = this.on()
+            ? (document.exitFullscreen ?? document.webkitExitFullscreen).call(document)
+            : (root.requestFullscreen ?? root.webkitRequestFullscreen).call(root);
+        asked?.catch?.(() => {}); // refused, as a browser may: the page stays as it is
+    },
+};
+
+// The title bar's buttons draw small figures of their own, in a 12 × 12 box.
+const buttonFigures = {
+    help: 'M4 4.5a2 2 0 1 1 3 1.7c-.7.4-1 .8-1 1.6V8.5M6 10v.5',
+    zoomOut: 'M2.5 6h7',
+    zoomIn: 'M2.5 6h7M6 2.5v7',
+    fullScreen: 'M1.5 4.5v-3h3M7.5 1.5h3v3M10.5 7.5v3h-3M4.5 10.5h-3v-3',
+    maximise: 'M2 2.5h8v7H2zM2 3.5h8',
+    close: 'M3 3l6 6M9 3l-6 6',
+};
+
+function titleButtonAction(windowId, kind) {
+    return {
+        help: () => report('helpRequested', windowId),
+        zoomOut: () => report('zoomRequested', windowId, 'out'),
+        zoomIn: () => report('zoomRequested', windowId, 'in'),
+        fullScreen: () => fullScreen.toggle(),
+        maximise: () => report('maximiseRequested', windowId),
+        close: () => report('windowClosed', windowId),
+    }[kind];
+}
+
+function createTitleButton(windowId, props) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.className = `title-button ${props.kind}`;
+    button.dataset.kind = props.kind;
+    button.names = [props.name, props.onName];
+    button.setAttribute('aria-label', props.name);
+    button.title = props.name;
+    button.tabIndex = -1; // like the desktop's title bar, out of the window's Tab order
+    button.hidden = props.kind === 'fullScreen' && !fullScreen.available();
+    const figure = button.appendChild(document.createElementNS('http://www.w3.org/2000/svg', 'svg'));
+    figure.setAttribute('viewBox', '0 0 12 12');
+    figure.setAttribute('aria-hidden', 'true');
+    const path = figure.appendChild(document.createElementNS('http://www.w3.org/2000/svg', 'path'));
+    path.setAttribute('d', buttonFigures[props.kind]);
+    button.addEventListener('click', titleButtonAction(windowId, props.kind));
+    return button;
+}
+
+// A button that puts back what it did is named for that while it is on.
+function showButtonOn(button, on) {
+    if (!button)
+        return;
+    const name = button.names[on ? 1 : 0];
+    button.setAttribute('aria-label', name);
+    button.title = name;
+    button.classList.toggle('on', on);
 }
 
 function createWindow(windowId, props) {
@@ -142,14 +222,9 @@ function createWindow(windowId, props) {
     const title = titleBar.appendChild(document.createElement('h2'));
     title.textContent = props.caption;
     title.hidden = !props.caption; // the menu's bar stays empty, and no screen reader should find a blank heading
-    const closeBox = titleBar.appendChild(document.createElement('button'));
-    closeBox.type = 'button';
-    closeBox.className = 'close-box';
-    closeBox.textContent = '×';
-    closeBox.setAttribute('aria-label', props.closeName);
-    closeBox.tabIndex = -1; // like the desktop's title bar, out of the window's Tab order
-    closeBox.addEventListener('click', () => report('windowClosed', windowId));
-    dragByTitle(element, titleBar);
+    for (const button of props.buttons)
+        titleBar.appendChild(createTitleButton(windowId, button));
+    dragByTitle(windowId, element, titleBar);
 
     const client = element.appendChild(document.createElement('div'));
     client.className = 'client';
@@ -183,20 +258,52 @@ function showDecorations(windowId, decorations) {
         createDecoration(decoration, frame.surface);
 }
 
+function moveWindow(frame, place) {
+    frame.element.style.left = `${place.left}px`;
+    frame.element.style.top = `${place.top}px`;
+    setClientSize(frame.id, place.width, place.height);
+}
+
+// The focus never scrolls the page: the windows are where the module put them.
 function showWindow(windowId, place) {
     const frame = windows.get(windowId);
     if (!frame)
         return;
     if (place) {
-        frame.element.style.left = `${place.left}px`;
-        frame.element.style.top = `${place.top}px`;
-        setClientSize(windowId, place.width, place.height);
+        moveWindow(frame, place);
+        placeWindow(windowId, place, false);
         frame.element.hidden = false;
     }
     raise(frame);
     if (!frame.element.contains(document.activeElement))
-        frame.controls.get(frame.focusOrder[0])?.element.focus();
+        frame.controls.get(frame.focusOrder[0])?.element.focus({ preventScroll: true });
 }
+
+function placeWindow(windowId, place, maximised) {
+    const frame = windows.get(windowId);
+    if (!frame)
+        return;
+    moveWindow(frame, place);
+    frame.element.classList.toggle('maximised', maximised);
+    showButtonOn(frame.element.querySelector('.title-button.maximise'), maximised);
+}
+
+// The screen the module fits the windows to: the page's own size, and the frame a window has
+// around its client area, its title bar and a pixel's border each side.
+function reportScreen() {
+    const root = document.documentElement;
+    const titleHeight = parseFloat(getComputedStyle(root).getPropertyValue('--title-height'));
+    report('screenResized', root.clientWidth, root.clientHeight, 2, titleHeight + 2);
+}
+
+// A turn of the tablet, a resized browser, full screen, or a keyboard taken off (the title bars grow).
+addEventListener('resize', reportScreen);
+matchMedia('(pointer: coarse)').addEventListener('change', reportScreen);
+for (const change of ['fullscreenchange', 'webkitfullscreenchange'])
+    document.addEventListener(change, () => {
+        for (const button of document.querySelectorAll('.title-button.fullScreen'))
+            showButtonOn(button, fullScreen.on());
+    });
 
 function hideWindow(windowId) {
     const frame = windows.get(windowId);
@@ -214,7 +321,12 @@ function hideWindow(windowId) {
 }
 
 function destroyWindow(windowId) {
-    windows.get(windowId)?.element.remove();
+    const frame = windows.get(windowId);
+    if (!frame)
+        return;
+    for (const control of frame.controls.values())
+        control.destroyed?.();
+    frame.element.remove();
     windows.delete(windowId);
 }
 
@@ -387,5 +499,9 @@ export const page = {
     update,
     showMessage,
     ended,
-    connect: (connected) => (program = connected),
+    placeWindow,
+    connect(connected) {
+        program = connected;
+        reportScreen();
+    },
 };

@@ -7,14 +7,27 @@
 import { placeElement } from './controls.js';
 import protocol from './protocol.json';
 
+// A pinch enlarges the page without changing its device pixel ratio: the canvases are drawn again at
+// the pinch's scale too, so that they stay sharp.
+const pinch = () => window.visualViewport?.scale ?? 1;
+const shownPictures = new Set();
+
 // One observer for every picture: a browser zoom, a window zoom or a denser screen all end here.
 const pictureResizes = new ResizeObserver((entries) => {
     for (const entry of entries) {
         const device = entry.devicePixelContentBoxSize?.[0];
         const box = entry.target.getBoundingClientRect();
         entry.target.picture.resize(
-            device ? device.inlineSize : Math.round(box.width * devicePixelRatio),
-            device ? device.blockSize : Math.round(box.height * devicePixelRatio));
+            Math.round((device ? device.inlineSize : box.width * devicePixelRatio) * pinch()),
+            Math.round((device ? device.blockSize : box.height * devicePixelRatio) * pinch()));
+    }
+});
+
+window.visualViewport?.addEventListener('resize', () => {
+    for (const canvas of shownPictures) {
+        const box = canvas.getBoundingClientRect();
+        canvas.picture.resize(Math.round(box.width * devicePixelRatio * pinch()),
+            Math.round(box.height * devicePixelRatio * pinch()));
     }
 });
 
@@ -145,14 +158,18 @@ export function createPicture(props) {
     function place(box) {
         placeElement(canvas, box);
         // The observer reports the exact device pixels once the page is laid out.
-        resize(Math.round(box.width * devicePixelRatio), Math.round(box.height * devicePixelRatio));
+        resize(Math.round(box.width * devicePixelRatio * pinch()), Math.round(box.height * devicePixelRatio * pinch()));
     }
 
     canvas.picture = { resize };
+    shownPictures.add(canvas);
     try {
         pictureResizes.observe(canvas, { box: 'device-pixel-content-box' });
     } catch {
         pictureResizes.observe(canvas); // Safari: device pixels from the box's size
     }
-    return { element: canvas, showPixels, place, destroyed: () => pictureResizes.unobserve(canvas) };
+    return { element: canvas, showPixels, place, destroyed: () => {
+        pictureResizes.unobserve(canvas);
+        shownPictures.delete(canvas);
+    } };
 }

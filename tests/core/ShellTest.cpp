@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
 using namespace palettra;
 using toolkit::CommandButton;
 using toolkit::ScrollBar;
@@ -65,5 +68,37 @@ TEST_F(ShellTest, EndWithEveryWindowOpenEndsTheProgram)
     EXPECT_TRUE(face.ended);
     EXPECT_TRUE(face.errors.empty());
 }
+
+// The pupils' screens in CSS pixels, with a mouse's title bar and a finger's.
+class ScreenTest : public testing::TestWithParam<std::tuple<toolkit::Size, int>> { };
+
+TEST_P(ScreenTest, HoldsEveryWindowWholeWithItsFrame)
+{
+    const auto [screen, titleHeight] = GetParam();
+    const toolkit::FrameSize frame { 2, titleHeight + 2 };
+    headless::HeadlessFace face;
+    face.SetScreen({ Catalogue::Layouts(), frame, screen });
+    Catalogue catalogue(face);
+    catalogue.StartUp().Show();
+    for (const tests::Tool& tool : tests::Tools)
+        catalogue.StartUp().Find<CommandButton>(tool.button).Press();
+    ASSERT_EQ(face.openings.size(), 7);
+    for (const toolkit::Rect& place : face.openings) {
+        EXPECT_GE(place.left, 0);
+        EXPECT_GE(place.top, 0);
+        EXPECT_LE(place.left + place.width + frame.width, screen.width);
+        EXPECT_LE(place.top + place.height + frame.height, screen.height);
+    }
+    // The largest that fits: on one side nothing is left but the layouts' margin of 20 pixels, at the fit.
+    const toolkit::Rect& menu = face.openings.front();
+    const double factor = face.openings.back().width / 800.0;
+    EXPECT_LE(std::min(menu.left, menu.top) - 20 * factor, 1.5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pupils, ScreenTest,
+    testing::Combine(testing::Values(toolkit::Size { 1366, 650 }, toolkit::Size { 1080, 810 },
+                         toolkit::Size { 810, 1080 }, toolkit::Size { 1366, 768 }, toolkit::Size { 1280, 720 },
+                         toolkit::Size { 1920, 1080 }, toolkit::Size { 1280, 800 }, toolkit::Size { 1024, 600 }),
+        testing::Values(24, 44)));
 
 } // namespace

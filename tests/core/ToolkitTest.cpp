@@ -2,6 +2,7 @@
 #include "tests/Probe.h"
 #include "toolkit/controls/Label.h"
 #include "toolkit/layout/Decoration.h"
+#include "toolkit/layout/ScreenFit.h"
 #include "toolkit/layout/Zoom.h"
 
 #include <gtest/gtest.h>
@@ -167,12 +168,20 @@ struct ZoomPress {
     double from; // the factor before the key, a step or what a frame gave
     ZoomKey key;
     double to;
+    double fit = 1; // what the screen opens the window at
 };
 
 void PrintTo(const ZoomPress& press, std::ostream* out)
 {
     constexpr const char* keys[] { "in", "out", "actual" };
-    *out << keys[static_cast<int>(press.key)] << " at " << press.from;
+    *out << keys[static_cast<int>(press.key)] << " at " << press.from << " on a screen fitted at " << press.fit;
+}
+
+// A screen that fits the probe's window alone at this factor: its place and margin are 1080 x 707 pixels at 100 %.
+ScreenFit ScreenFitting(double factor, FrameSize frame = {})
+{
+    return { { &ProbeLayout }, frame,
+        { static_cast<int>(1080 * factor) + frame.width, static_cast<int>(707 * factor) + 1000 } };
 }
 
 class ZoomKeys : public testing::TestWithParam<ZoomPress> { };
@@ -181,19 +190,52 @@ class ZoomKeys : public testing::TestWithParam<ZoomPress> { };
 TEST_P(ZoomKeys, TakeTheWindowToItsNextStep)
 {
     headless::HeadlessFace face;
+    face.SetScreen(ScreenFitting(GetParam().fit));
     Probe probe(face);
     probe.Show();
     probe.Resize(ClientSize(ProbeLayout, GetParam().from));
     probe.PressZoomKey(GetParam().key);
-    EXPECT_DOUBLE_EQ(probe.ZoomFactor(), GetParam().to);
+    EXPECT_NEAR(probe.ZoomFactor(), GetParam().to, 0.001); // the client size is whole pixels
     EXPECT_TRUE(face.errors.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Zoom, ZoomKeys,
     testing::Values(ZoomPress { 1, ZoomKey::In, 1.25 }, ZoomPress { 1.25, ZoomKey::In, 1.5 },
         ZoomPress { 3, ZoomKey::In, 3 }, ZoomPress { 1, ZoomKey::Out, 1 }, ZoomPress { 2.5, ZoomKey::Out, 2 },
-        ZoomPress { 1.7, ZoomKey::In, 2 }, ZoomPress { 1.7, ZoomKey::Out, 1.5 },
-        ZoomPress { 2.2, ZoomKey::Actual, 1 }));
+        ZoomPress { 1.7, ZoomKey::In, 2 }, ZoomPress { 1.7, ZoomKey::Out, 1.5 }, ZoomPress { 2.2, ZoomKey::Actual, 1 },
+        ZoomPress { 0.8, ZoomKey::Out, 0.8, 0.8 }, ZoomPress { 0.8, ZoomKey::In, 1, 0.8 },
+        ZoomPress { 1, ZoomKey::Out, 0.8, 0.8 }, ZoomPress { 1.5, ZoomKey::Actual, 0.8, 0.8 },
+        ZoomPress { 1.6, ZoomKey::In, 2, 1.6 }, ZoomPress { 1.6, ZoomKey::Out, 1.5, 1.6 },
+        ZoomPress { 2, ZoomKey::Actual, 1.6, 1.6 }, ZoomPress { 1.06648, ZoomKey::In, 1.25, 1.06648 }));
+
+// Maximised, the window fills the screen with its frame, its content enlarged and centred; put back,
+// it is where the user left it, as large as it was; a new screen takes it to its new opening place.
+TEST(MaximiseTest, FillsTheScreenAndPutsBackWhereTheWindowWas)
+{
+    headless::HeadlessFace face;
+    const FrameSize frame { 2, 26 };
+    face.SetScreen(ScreenFitting(0.8, frame));
+    Probe probe(face);
+    probe.Show();
+    EXPECT_EQ(face.openings.at(0), (Rect { 112, 502, 640, 534 }));
+    probe.PressZoomKey(ZoomKey::In);
+    probe.Moved({ 30, 40 });
+    probe.ToggleMaximised();
+    const Rect screen { 0, 0, 864, 1539 };
+    EXPECT_EQ(face.placings.back(), (headless::HeadlessFace::Placing { screen, true }));
+    EXPECT_DOUBLE_EQ(probe.ZoomFactor(), 864 / 800.0);
+    probe.ToggleMaximised();
+    EXPECT_EQ(face.placings.back(), (headless::HeadlessFace::Placing { { 30, 40, 800, 667 }, false }));
+
+    probe.ToggleMaximised();
+    face.SetScreen(ScreenFitting(1, frame));
+    probe.Refit();
+    EXPECT_EQ(face.placings.back(), (headless::HeadlessFace::Placing { { 0, 0, 1080, 1681 }, true }));
+    probe.PressZoomKey(ZoomKey::Actual);
+    EXPECT_EQ(face.placings.back(), (headless::HeadlessFace::Placing { { 140, 507, 800, 667 }, false }));
+    EXPECT_FALSE(probe.IsMaximised());
+    EXPECT_EQ(probe.log, std::vector<std::string> { "Form_Load" });
+}
 
 // The probe's layout puts it at (2100, 300) twips, its client area 12000 x 10005 twips.
 TEST_F(ToolkitTest, AWindowOpensAtItsLayoutsPlaceAt100PercentAndAnOpenOneOnlyComesToTheFront)

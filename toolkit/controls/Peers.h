@@ -56,6 +56,10 @@ public:
     virtual void Hide() = 0;
     // Gives the client area this size; the face then reports it with Window::Resize.
     virtual void ResizeClient(Size client) = 0;
+    // Moves the open window's frame to this place and gives its client area this size, where it is
+    // among the others; `maximised` tells that it fills the screen, and shows whether a second
+    // maximise puts it back. The face reports the size with Window::Resize.
+    virtual void Place(const Rect& place, bool maximised) = 0;
     // The shapes and lines of the window's surface, in the order they are drawn; handed again
     // whenever the zoom changes.
     virtual void ShowDecorations(const std::vector<Decoration>& decorations) = 0;

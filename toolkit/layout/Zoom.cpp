@@ -4,41 +4,53 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace palettra::toolkit {
 
 namespace {
 
-    // A factor worked out from a rounded client size lies a hair off its step.
-    constexpr double Tolerance = 1e-6;
+    // A factor worked out from a rounded client size lies up to half a pixel off its step, which in
+    // the narrowest window's 120 pixels is four thousandths.
+    constexpr double Tolerance = 0.005;
 
-    double StepUp(double factor)
+    // The zoom steps with the window's actual size among them, in order.
+    std::vector<double> StepsWith(double actual)
     {
-        const auto above = std::find_if(
-            ZoomSteps.begin(), ZoomSteps.end(), [factor](double step) { return step > factor + Tolerance; });
-        return above == ZoomSteps.end() ? ZoomSteps.back() : *above;
+        std::vector<double> steps(ZoomSteps.begin(), ZoomSteps.end());
+        if (std::none_of(
+                steps.begin(), steps.end(), [actual](double step) { return std::abs(step - actual) < Tolerance; }))
+            steps.insert(std::upper_bound(steps.begin(), steps.end(), actual), actual);
+        return steps;
     }
 
-    double StepDown(double factor)
+    double StepUp(double factor, const std::vector<double>& steps)
     {
-        const auto below = std::find_if(
-            ZoomSteps.rbegin(), ZoomSteps.rend(), [factor](double step) { return step < factor - Tolerance; });
-        return below == ZoomSteps.rend() ? ZoomSteps.front() : *below;
+        const auto above
+            = std::find_if(steps.begin(), steps.end(), [factor](double step) { return step > factor + Tolerance; });
+        return above == steps.end() ? steps.back() : *above;
+    }
+
+    double StepDown(double factor, const std::vector<double>& steps)
+    {
+        const auto below
+            = std::find_if(steps.rbegin(), steps.rend(), [factor](double step) { return step < factor - Tolerance; });
+        return below == steps.rend() ? steps.front() : *below;
     }
 
 } // namespace
 
-double StepFor(ZoomKey key, double factor)
+double StepFor(ZoomKey key, double factor, double actual)
 {
     switch (key) {
     case ZoomKey::In:
-        return StepUp(factor);
+        return StepUp(factor, StepsWith(actual));
     case ZoomKey::Out:
-        return StepDown(factor);
+        return StepDown(factor, StepsWith(actual));
     case ZoomKey::Actual:
         break;
     }
-    return ZoomSteps.front();
+    return actual;
 }
 
 Size ClientSize(const WindowLayout& layout, double step)
@@ -46,15 +58,9 @@ Size ClientSize(const WindowLayout& layout, double step)
     return { Pixels(layout.clientWidth, step), Pixels(layout.clientHeight, step) };
 }
 
-Rect OpeningPlace(const WindowLayout& layout)
-{
-    const Size client = ClientSize(layout, 1);
-    return { Pixels(layout.left), Pixels(layout.top), client.width, client.height };
-}
-
-Zoom::Zoom(const WindowLayout& layout, Size client)
+Zoom::Zoom(const WindowLayout& layout, Size client, double least)
     : factor_(std::max(
-        1.0, std::min(client.width / Logical(layout.clientWidth), client.height / Logical(layout.clientHeight))))
+        least, std::min(client.width / Logical(layout.clientWidth), client.height / Logical(layout.clientHeight))))
 {
     const Size content = ClientSize(layout, factor_);
     offset_ = toolkit::Point { std::max(0, (client.width - content.width) / 2),

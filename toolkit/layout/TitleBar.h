@@ -1,0 +1,22 @@
+#pragma once
+
+#include "toolkit/layout/WindowLayout.h"
+
+#include <string>
+#include <vector>
+
+namespace palettra::toolkit {
+
+// The buttons of a title bar that a face draws itself, for a screen without keys or a window
+// manager: the help, the zoom steps, full screen, maximise and close.
+enum class TitleButton { Help, ZoomOut, ZoomIn, FullScreen, Maximise, Close };
+
+// A window's buttons in order from the left. A window too narrow for all of them at a finger's size
+// (the menu) keeps the help, full screen and close, which it can use.
+std::vector<TitleButton> TitleBarButtons(const WindowLayout& layout);
+
+// What a screen reader calls the button; `on` for a maximised window or a page in full screen,
+// whose button puts it back.
+std::string TitleButtonName(TitleButton button, bool on = false);
+
+} // namespace palettra::toolkit
