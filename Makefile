@@ -70,3 +70,5 @@ pictures: configure web
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target snapshot
 	$(BUILD_DIR)/tools/snapshot docs/pictures
 	/usr/bin/python3 tools/page_picture.py $(WEB_DIR)/palettra.html docs/pictures/browser.png
+	/usr/bin/python3 tools/page_picture.py $(WEB_DIR)/palettra.html docs/pictures/browser-chromebook.png chromebook
+	/usr/bin/python3 tools/page_picture.py $(WEB_DIR)/palettra.html docs/pictures/browser-ipad-upright.png ipad-upright
