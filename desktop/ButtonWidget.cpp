@@ -24,7 +24,7 @@ ButtonWidget::ButtonWidget(CommandButton& button, QWidget& window)
     connect(this, &QPushButton::clicked, this, [&button] { button.Press(); });
 }
 
-void ButtonWidget::Place(const Rect& box, double zoom)
+void ButtonWidget::Place(const Rect& box, double zoom, const TouchReach&)
 {
     setFont(ButtonFont(zoom));
     setGeometry(ToQRect(box));

@@ -11,7 +11,7 @@ public:
     ButtonWidget(toolkit::CommandButton& button, QWidget& window);
 
     // Places the button in its box, its caption in the font at the window's zoom.
-    void Place(const toolkit::Rect& box, double zoom) override;
+    void Place(const toolkit::Rect& box, double zoom, const toolkit::TouchReach&) override;
     void Describe(const std::string& description) override;
 
 protected:

@@ -31,7 +31,7 @@ void LabelWidget::ShowCaption(const std::string& caption)
     ShowWhole();
 }
 
-void LabelWidget::Place(const Rect& box, double zoom)
+void LabelWidget::Place(const Rect& box, double zoom, const TouchReach&)
 {
     setFont(LabelFont(font_, zoom));
     cache_.Clear();

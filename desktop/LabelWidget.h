@@ -16,7 +16,7 @@ public:
     void ShowCaption(const std::string& caption) override;
     // Places the label in its box, in its font at the window's zoom; the window calls it once the
     // label exists and again whenever the zoom changes.
-    void Place(const toolkit::Rect& box, double zoom) override;
+    void Place(const toolkit::Rect& box, double zoom, const toolkit::TouchReach&) override;
     void Describe(const std::string& description) override;
 
 protected:

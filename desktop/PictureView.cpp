@@ -45,7 +45,7 @@ PictureView::PictureView(PictureBox& picture, QWidget& window)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureView::Place(const Rect& box, double) { setGeometry(ToQRect(box)); }
+void PictureView::Place(const Rect& box, double, const TouchReach&) { setGeometry(ToQRect(box)); }
 
 void PictureView::Describe(const std::string& description) { DescribeWidget(*this, description); }
 

@@ -14,7 +14,7 @@ public:
     PictureView(toolkit::PictureBox& picture, QWidget& window);
 
     void ShowChange() override { update(); }
-    void Place(const toolkit::Rect& box, double zoom) override;
+    void Place(const toolkit::Rect& box, double zoom, const toolkit::TouchReach&) override;
     void Describe(const std::string& description) override;
 
 protected:

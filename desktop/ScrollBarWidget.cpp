@@ -51,7 +51,7 @@ void ScrollBarWidget::ShowValue(int value)
 // With tracking off, the position moves the thumb alone.
 void ScrollBarWidget::ShowThumb(int value) { setSliderPosition(value); }
 
-void ScrollBarWidget::Place(const toolkit::Rect& box, double zoom)
+void ScrollBarWidget::Place(const toolkit::Rect& box, double zoom, const toolkit::TouchReach&)
 {
     style_.SetZoom(zoom);
     setGeometry(ToQRect(box));

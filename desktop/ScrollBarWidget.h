@@ -21,7 +21,7 @@ public:
     void ShowValue(int value) override;
     void ShowThumb(int value) override;
     // Places the bar in its box, its arrow buttons and shortest thumb at the window's zoom.
-    void Place(const toolkit::Rect& box, double zoom) override;
+    void Place(const toolkit::Rect& box, double zoom, const toolkit::TouchReach&) override;
     void Describe(const std::string& description) override;
 
 protected:

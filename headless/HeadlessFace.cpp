@@ -21,7 +21,7 @@ namespace {
         {
         }
         ~Unseen() override { face_.descriptions.erase(&control_); }
-        void Place(const Rect&, double) override { }
+        void Place(const Rect&, double, const TouchReach&) override { }
         void Describe(const std::string& description) override { face_.descriptions[&control_] = description; }
 
     protected:

@@ -10,4 +10,7 @@ struct Message {
     std::string text;
 };
 
+// The button that closes a message box, where a face draws the box itself.
+std::string MessageBoxButton();
+
 } // namespace palettra::texts

@@ -229,7 +229,8 @@ void Window::Build()
 void Window::Place(const Control& control) const
 {
     const ControlLayout& row = control.Layout();
-    control.Peer().Place(zoom_.Box(row.left, row.top, row.width, row.height), zoom_.Factor());
+    control.Peer().Place(
+        zoom_.Box(row.left, row.top, row.width, row.height), zoom_.Factor(), TouchReachOf(layout_, zoom_, row));
 }
 
 std::unique_ptr<Control> Window::MakeControl(const ControlLayout& control)

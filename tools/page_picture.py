@@ -29,6 +29,11 @@ def main(page, output, device=None):
     width, height, scale, touch = DEVICES[device]
     driver = open_browser(scale=scale, width=width, height=height)
     try:
+        if device:
+            # The browser's window is taller than its page by its bars, even headless: the page gets the
+            # device's size itself.
+            driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                   {"width": width, "height": height, "deviceScaleFactor": float(scale), "mobile": False})
         if touch:
             driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
         load(driver, Path(page).resolve())

@@ -66,6 +66,10 @@ void Program::BarThumbMoved(int bar, double offset, double room)
 {
     ActOnBar(bar, &toolkit::ScrollBar::DragThumb, offset, room);
 }
+void Program::BarThumbCentred(int bar, double at, double track, double thumb)
+{
+    ActOnBar(bar, &toolkit::ScrollBar::CentreThumbOn, at, track, thumb);
+}
 void Program::BarThumbLetGo(int bar) { ActOnBar(bar, &toolkit::ScrollBar::LetGoThumb); }
 void Program::BarThumbCancelled(int bar) { ActOnBar(bar, &toolkit::ScrollBar::CancelThumb); }
 
@@ -89,7 +93,7 @@ void Program::HelpRequested(int window)
 {
     Act([&] {
         if (auto* asked = face_.Find<WebWindow>(window))
-            toolkit::ShowKeyboardHelp(asked->Core());
+            toolkit::ShowKeyboardHelp(asked->Core(), toolkit::HelpFor::KeysAndTouch);
     });
 }
 

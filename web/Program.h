@@ -29,6 +29,7 @@ public:
     void BarTrackRepeated(int bar, int side);
     void BarThumbHeld(int bar);
     void BarThumbMoved(int bar, double offset, double room);
+    void BarThumbCentred(int bar, double at, double track, double thumb);
     void BarThumbLetGo(int bar);
     void BarThumbCancelled(int bar);
     void ButtonPressed(int button);

@@ -40,7 +40,7 @@ public:
     }
     ~WebControl() override { Call("destroyControl"); }
 
-    void Place(const toolkit::Rect& box, double zoom) override
+    void Place(const toolkit::Rect& box, double zoom, const toolkit::TouchReach& touch) override
     {
         Call("placeControl",
             Props()
@@ -50,6 +50,13 @@ public:
                 .Set("height", box.height)
                 .Set("zoom", zoom)
                 .Set("fontPixels", FontPixels(zoom))
+                .Set("touch",
+                    Props()
+                        .Set("left", touch.left)
+                        .Set("top", touch.top)
+                        .Set("right", touch.right)
+                        .Set("bottom", touch.bottom)
+                        .Object())
                 .Object());
     }
     // The window describes every control after each action, and most say what they said before:

@@ -1,5 +1,6 @@
 #include "web/WebWindow.h"
 
+#include "texts/Message.h"
 #include "toolkit/access/AccessibleName.h"
 #include "toolkit/layout/TitleBar.h"
 #include "web/Css.h"
@@ -58,7 +59,7 @@ namespace {
     // The page has one message box for all its windows.
     void ShowMessage(Page& page, const texts::Message& message)
     {
-        page.Call("showMessage", message.title, message.text);
+        page.Call("showMessage", message.title, message.text, texts::MessageBoxButton());
     }
 
     Props PlaceProps(const Rect& place)

@@ -1,14 +1,17 @@
 #!/usr/bin/env python3
 """Assembles the one-file page: the template with its style, the label font, the scripts and the
-module's bytes inside it, and a policy that lets nothing else in.
+module's bytes inside it, the notices for a browser that cannot run it, and a policy that lets nothing
+else in.
 
 Every inline script and style is allowed by its hash alone, so the policy forbids all others, and
 every connection: the page needs nothing but itself. The support script stands alone and first, so
 that a browser too old for the others still runs it.
-Usage: assemble.py OUTPUT FONT ICON MODULE_JS TEMPLATE STYLE SUPPORT_SCRIPT BUNDLED_SCRIPT
+Usage: assemble.py OUTPUT FONT ICON MODULE_JS TEMPLATE STYLE SUPPORT_SCRIPT NOTICES BUNDLED_SCRIPT
 """
 import base64
 import hashlib
+import html
+import json
 import re
 import sys
 from pathlib import Path
@@ -38,7 +41,7 @@ def policy(scripts, style):
     ])
 
 
-def main(output, font, icon, module_js, template, style, support, bundle):
+def main(output, font, icon, module_js, template, style, support, notices, bundle):
     style_text = read(style).replace("@FONT@", "data:font/woff2;base64," + base64_of(font))
     # The module's loader and the page's bundled modules share one scope, so that nothing of either
     # is a global of the page; the bundle keeps its own strict mode in a function of its own.
@@ -54,6 +57,8 @@ def main(output, font, icon, module_js, template, style, support, bundle):
         "MODULE_BYTES": base64_of(Path(module_js).with_suffix(".wasm")),
         "ICON": "data:image/x-icon;base64," + base64_of(icon),
     }
+    # The notices' texts are the core's, each under the name of its place in the template.
+    parts.update((name, html.escape(text, quote=False)) for name, text in json.loads(read(notices)).items())
     page = re.sub(r"@(" + "|".join(parts) + ")@", lambda match: parts[match.group(1)], read(template))
     Path(output).write_text(page, encoding="utf-8")
 

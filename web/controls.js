@@ -1,7 +1,16 @@
 // The simple controls of a window as DOM elements. Every control shows what the module tells it and
 // reports the user's input through its `events`; none keeps a value the module has not given it.
 
-// Its box and the size of its text at the window's zoom, both worked out by the module.
+// A touch area reaches past what its control draws, for a finger; a mouse hits what it points at and
+// nothing beside it, so the areas take hits only while a finger or a pen was the last to move.
+const root = document.documentElement;
+root.classList.toggle('by-finger', matchMedia('(any-pointer: coarse)').matches);
+for (const type of ['pointerdown', 'pointermove'])
+    addEventListener(type, (event) => root.classList.toggle('by-finger', event.pointerType !== 'mouse'),
+        { capture: true, passive: true });
+
+// Its box and the size of its text at the window's zoom, both worked out by the module, and how far
+// past the box a finger still hits it.
 export function placeElement(element, box) {
     Object.assign(element.style, {
         left: `${box.left}px`,
@@ -10,6 +19,8 @@ export function placeElement(element, box) {
         height: `${box.height}px`,
     });
     element.style.setProperty('--zoom', box.zoom);
+    for (const [side, reach] of Object.entries(box.touch ?? {}))
+        element.style.setProperty(`--reach-${side}`, `${reach}px`);
     if (box.fontPixels)
         element.style.fontSize = `${box.fontPixels}px`;
 }

@@ -41,7 +41,9 @@
  *         "picture"         width, height (its size at 100 %), bevels (the border's bands from the
  *                           outside in, each {topLeft, bottomRight} and a layout pixel wide),
  *                           alwaysSmoothed (else enlarged in blocks wherever the enlargement is whole)
- *   placeControl(windowId, controlId, {left, top, width, height, zoom, fontPixels})
+ *   placeControl(windowId, controlId, {left, top, width, height, zoom, fontPixels, touch})
+ *       `touch` {left, top, right, bottom}: how far past the box a finger still hits the control, in
+ *       CSS pixels, each side (0 for a control that takes no input)
  *   destroyControl(windowId, controlId)
  *   showPixels(windowId, controlId, width, height, rgba, figure)
  *       The picture's model: width × height pixels, four bytes each (red, green, blue, alpha), row by
@@ -56,8 +58,9 @@
  *                                 nowhere), the bar's value or its thumb's (else 0) and the
  *                                 length of its text in bytes; `texts` a Uint8Array holding the texts
  *                                 one after another, in UTF-8
- *   showMessage(title, text)      a run-time error's report or a window's keyboard help; the page
- *                                 goes on after OK
+ *   showMessage(title, text, button)
+ *                                 a run-time error's report or a window's help; the page goes on
+ *                                 after its button, called `button`, is pressed
  *   ended(text, startAgain)       every window gone: the page that says so in `text`, with a button
  *                                 to start again called `startAgain`
  *
@@ -68,11 +71,16 @@
  *                                    the max end, -1 for the min end
  *   barPaged(controlId, towards)     Page Down (1), Page Up (-1)
  *   barToEnd(controlId, towards)     End (1), Home (-1)
- *   barTrackHeld(controlId, side)    the track pressed on this side of the thumb (-1 before it, 1
- *   barTrackRepeated(controlId, side)  past it, 0 on it), and again at each repeat while held
+ *   barTrackHeld(controlId, side)    the track pressed (or tapped) on this side of the thumb (-1
+ *   barTrackRepeated(controlId, side)  before it, 1 past it, 0 on it), and again at each repeat while held
  *   barThumbHeld(controlId), barThumbMoved(controlId, offset, room), barThumbLetGo(controlId),
  *   barThumbCancelled(controlId)     the thumb caught, its start dragged `offset` CSS pixels into
  *                                    the `room` it moves in, let go, or taken over by the browser
+ *                                    or a second finger
+ *   barThumbCentred(controlId, at, track, thumb)
+ *                                    the held thumb under a finger that drags the bar from anywhere
+ *                                    on it, `at` CSS pixels into the `track`'s length, the thumb
+ *                                    `thumb` long
  *   buttonPressed(controlId)         click, touch, Space or Enter
  *   windowClosed(windowId)           the close box
  *   helpRequested(windowId)          F1, or the title bar's help button
@@ -391,15 +399,17 @@ const messageBox = document.getElementById('message');
 const waitingMessages = [];
 let focusBeforeMessage = null;
 
-function showMessage(title, text) {
+function showMessage(title, text, button) {
     if (messageBox.open) {
-        waitingMessages.push([title, text]);
+        waitingMessages.push([title, text, button]);
         return;
     }
     focusBeforeMessage = document.activeElement;
     document.getElementById('message-title').textContent = title;
     document.getElementById('message-text').textContent = text;
+    document.getElementById('message-ok').textContent = button;
     messageBox.showModal();
+    document.getElementById('message-text').scrollTop = 0;
     document.getElementById('message-ok').focus();
 }
 

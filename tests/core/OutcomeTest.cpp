@@ -196,6 +196,7 @@ TEST_F(PhotoOutcome, TheScanTellsItsCountTheBarsTheNewColourAndTheChangeWhatItPa
 struct Help {
     const toolkit::WindowLayout* layout;
     bool bars, buttons, pictures;
+    bool zoomButtons; // a window too narrow for every title bar button at a finger's size has none
 };
 
 void PrintTo(const Help& help, std::ostream* out) { *out << help.layout->name; }
@@ -210,10 +211,27 @@ TEST_P(KeyboardHelpKeys, NameOnlyTheKeysTheWindowHas)
     EXPECT_EQ(text.find("Space or Enter") != std::string::npos, help.buttons);
     EXPECT_EQ(text.find("keys do nothing there") != std::string::npos, help.pictures);
     EXPECT_NE(text.find("Escape closes this help"), std::string::npos);
+    EXPECT_EQ(text.find("tap"), std::string::npos); // the desktop has no title bar buttons of its own
+}
+
+// The page's help starts as the desktop's, then tells what a finger does on what the window has.
+TEST_P(KeyboardHelpKeys, OnThePageTellWhatAFingerDoes)
+{
+    const Help& help = GetParam();
+    const std::string keys = toolkit::KeyboardHelp(*help.layout).text;
+    const std::string text = toolkit::KeyboardHelp(*help.layout, toolkit::HelpFor::KeysAndTouch).text;
+    const auto has = [&](const char* words) { return text.find(words) != std::string::npos; };
+    EXPECT_EQ(text.substr(0, keys.find("Esc ")), keys.substr(0, keys.find("Esc ")));
+    EXPECT_EQ(has("when the finger lifts"), help.bars);
+    EXPECT_EQ(has("a tap presses"), help.buttons);
+    EXPECT_EQ(has("縮小 (zoom out)") && has("拡大 (zoom in)") && has("最大化 (maximise)"), help.zoomButtons);
+    EXPECT_TRUE(
+        has("a drag moves the window") && has("ヘルプ (help)") && has("全画面 (full screen)") && has("閉じる (close)"));
+    EXPECT_TRUE(text.ends_with("Escape closes this help)"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, KeyboardHelpKeys,
-    testing::Values(Help { &Form5Layout, true, true, true }, Help { &Form2Layout, true, false, true },
-        Help { &MenuLayout, false, true, false }));
+    testing::Values(Help { &Form5Layout, true, true, true, true }, Help { &Form2Layout, true, false, true, true },
+        Help { &MenuLayout, false, true, false, false }));
 
 } // namespace

@@ -9,14 +9,21 @@
 //                         'Control+=' holds Control while it presses '='
 //   pointer(kind, steps)  a mouse or a finger ('mouse', 'touch'): steps of {x, y} (move there,
 //                         in CSS pixels of the viewport), 'down', 'up' and {pause: ms}
+//   fingers(frames)       several fingers at once, where the engine has a touch screen (else it has
+//                         no `fingers`): each frame the points touched then, [{x, y}, ...], the
+//                         first finger first; a frame with fewer lifts the last ones, [] lifts them all
 //   screenshot(path)
 //   accessibilityTree()   what a screen reader meets, where the driver tells it; else null
 //   requests()            the addresses the page asked for, where the driver tells them; else null
 //   consoleErrors()       the console's errors, where the driver tells them; else null
+//   resize(width, height) the viewport to that size in CSS pixels, as a turned tablet or a resized
+//                         browser window does
 //   close()
 //   version               the engine's name and version as it tells them
 // and says what its driver cannot do: `keysPressButtons` is false where a key sent by the driver
-// reaches the page but never presses a button (Firefox over BiDi, even on a bare <button>).
+// reaches the page but never presses a button (Firefox over BiDi, even on a bare <button>), and
+// `emulates` whether it gives the page a device's pixel ratio (`scale`) and touch screen (`touch`)
+// as openEngine is asked; where it cannot, the page has the engine's own (one, and a mouse).
 import { spawn } from 'node:child_process';
 import { existsSync, writeFileSync, mkdtempSync, rmSync } from 'node:fs';
 import { createServer } from 'node:net';
@@ -46,17 +53,20 @@ export function missing(name) {
 // 'Control+=' is Control held while '=' is pressed; '+' alone is the key itself.
 const chord = (key) => (key.length > 1 && key.includes('+') ? key.split('+') : [key]);
 
-export async function openEngine(name, { width = 1366, height = 800 } = {}) {
-    return name === 'webkit' ? openWebKit(width, height) : openPuppeteer(name, width, height);
+// A device: its viewport's size, its CSS pixel's device pixels and whether it has a touch screen.
+// Chromium has touch unless told otherwise, for the drags of the page's test and its storm.
+export async function openEngine(name, { width = 1366, height = 800, scale = 1, touch = name === 'chromium' } = {}) {
+    return name === 'webkit' ? openWebKit(width, height) : openPuppeteer(name, { width, height, scale, touch });
 }
 
-async function openPuppeteer(name, width, height) {
+async function openPuppeteer(name, { width, height, scale, touch }) {
     const { default: puppeteer } = await import('puppeteer-core');
+    const viewport = (width, height) => ({ width, height, deviceScaleFactor: scale, hasTouch: touch, isMobile: false });
     const browser = await puppeteer.launch({
         browser: name === 'firefox' ? 'firefox' : 'chrome',
         executablePath: binaries[name],
         headless: true,
-        defaultViewport: { width, height, hasTouch: name === 'chromium' },
+        defaultViewport: viewport(width, height),
         // As root Chromium runs only without its sandbox; the background flags keep it off the closed
         // network. A fast sideways finger on the page would go back to the blank page the driver opened
         // first, which a storm's drags can make on a loaded machine.
@@ -64,9 +74,11 @@ async function openPuppeteer(name, width, height) {
             ? ['--no-sandbox', '--disable-dev-shm-usage', '--hide-scrollbars', '--disable-background-networking',
                 '--disable-component-update', '--disable-sync', '--no-first-run', '--overscroll-history-navigation=0']
             : [],
-        extraPrefsFirefox: { 'dom.w3c_touch_events.enabled': 1 },
+        // Gecko takes its pointer from the system, which a preference stands in for: 1 is a finger alone.
+        extraPrefsFirefox: { 'dom.w3c_touch_events.enabled': 1, ...(touch ? { 'ui.primaryPointerCapabilities': 1 } : {}) },
     });
     const page = (await browser.pages())[0] ?? (await browser.newPage());
+    await page.setViewport(viewport(width, height)); // Firefox takes the default as its window's size
     const requests = [];
     const errors = [];
     page.on('request', (request) => requests.push(request.url()));
@@ -76,11 +88,13 @@ async function openPuppeteer(name, width, height) {
         name,
         version: await browser.version(),
         keysPressButtons: name !== 'firefox',
+        emulates: { scale: true, touch: true },
         async open(url, beforeStart) {
             if (beforeStart)
                 await page.evaluateOnNewDocument(beforeStart);
             await page.goto(url);
         },
+        resize: (width, height) => page.setViewport(viewport(width, height)),
         run: (fn, ...args) => page.evaluate(fn, ...args),
         async keys(...keys) {
             for (const key of keys) {
@@ -116,6 +130,7 @@ async function openPuppeteer(name, width, height) {
                 }
             }
         },
+        fingers: (frames) => (name === 'chromium' ? touchFrames(page, frames) : touchHandles(page, frames)),
         screenshot: (path) => page.screenshot({ path }),
         async accessibilityTree() {
             if (name !== 'chromium')
@@ -127,6 +142,34 @@ async function openPuppeteer(name, width, height) {
         consoleErrors: () => errors,
         close: () => browser.close(),
     };
+}
+
+// WebDriver BiDi moves each finger on its own.
+async function touchHandles(page, frames) {
+    const handles = [];
+    for (const points of frames) {
+        while (handles.length > points.length)
+            await handles.pop().end();
+        for (const [finger, point] of points.entries()) {
+            if (finger < handles.length)
+                await handles[finger].move(point.x, point.y);
+            else
+                handles.push(await page.touchscreen.touchStart(point.x, point.y));
+        }
+    }
+}
+
+// The DevTools protocol takes the points still touching at each event: more than before press, fewer lift.
+async function touchFrames(page, frames) {
+    const session = await page.createCDPSession();
+    let held = 0;
+    for (const points of frames) {
+        const type = points.length > held ? 'touchStart' : points.length < held ? 'touchEnd' : 'touchMove';
+        await session.send('Input.dispatchTouchEvent',
+            { type, touchPoints: points.map((point, id) => ({ x: point.x, y: point.y, id })) });
+        held = points.length;
+    }
+    await session.detach();
 }
 
 // Every node a screen reader meets, as {role, name, value, description, ...properties}.
@@ -174,7 +217,8 @@ async function startDisplay(width, height) {
 }
 
 async function openWebKit(width, height) {
-    const screen = await startDisplay(width, height);
+    // Room for the largest screen a later resize asks for.
+    const screen = await startDisplay(Math.max(width, 2560), Math.max(height, 1600));
     const port = await freePort();
     const home = mkdtempSync(join(tmpdir(), 'palettra-webkit-'));
     const driver = spawn(binaries.webkit, [`--port=${port}`], {
@@ -206,19 +250,28 @@ async function openWebKit(width, height) {
         }
     }
     const inSession = (method, path, body) => call(method, `/session/${session}${path}`, body);
+    const run = (fn, ...args) => inSession('POST', '/execute/sync', {
+        script: `return (${fn}).apply(null, arguments)`, args });
+    // The window's rect takes in MiniBrowser's own bars; what is asked for is the page's viewport.
+    async function resize(width, height) {
+        const [barsWidth, barsHeight] = await run(() => [outerWidth - innerWidth, outerHeight - innerHeight]);
+        await inSession('POST', '/window/rect', { x: 0, y: 0, width: width + barsWidth, height: height + barsHeight });
+    }
     await inSession('POST', '/window/rect', { x: 0, y: 0, width, height });
+    await resize(width, height);
     const perform = (actions) => inSession('POST', '/actions', { actions });
     return {
         name: 'webkit',
         version: `${capabilities.browserName} ${capabilities.browserVersion}`,
         keysPressButtons: true,
+        emulates: { scale: false, touch: false },
         async open(url, beforeStart) {
             if (beforeStart)
                 throw new Error('WebDriver cannot run a script before the page');
             await inSession('POST', '/url', { url });
         },
-        run: (fn, ...args) => inSession('POST', '/execute/sync', {
-            script: `return (${fn}).apply(null, arguments)`, args }),
+        run,
+        resize,
         async keys(...keys) {
             const actions = [];
             for (const key of keys) {

@@ -2,7 +2,8 @@
 // The browser page as a pupil meets it, in one engine: opened from disk, every window opened from
 // the menu and used by keyboard and pointer, then held against the desktop.
 //
-// Checks captions, scroll bars' values and the commit rule of a dragged thumb, the pictures' pixels
+// Checks captions, scroll bars' values and the commit rule of a dragged thumb, a bar by finger (a
+// drag from its track, a tap, its touch area, two fingers that do nothing), the pictures' pixels
 // read back from their canvases against the desktop's after the same actions (the reference tool
 // replays them on the core), roles, names, values and descriptions as the page gives them to
 // assistive tools (and, where the driver reads it, the engine's own accessibility tree), the live
@@ -98,6 +99,80 @@ async function useTheToolWindows(test) {
     await test.press('Form6', '色 ちぇ～んじ', 'Enter');
     const told = await test.announced();
     test.check(told.includes('塗った (painted'), `the colour change is told (${JSON.stringify(told)})`);
+}
+
+// A finger drags a bar from anywhere on it, the thumb centred under it, and commits once, when it
+// lifts; a tap on the track takes a large step, as does one just beside the bar, where its touch area
+// reaches; two fingers never move a bar.
+async function useBarsByFinger(test) {
+    if (!test.engine.emulates.touch) {
+        console.log(`(${test.engine.name}'s driver touches as a mouse does: fingers are tried in the other engines)`);
+        return;
+    }
+    const window = 'Form5';
+    await test.open(window);
+    const part = (bar, name) => test.run((inWindow, slider, wanted) => palettraTest.describe(
+        palettraTest.find(inWindow, 'slider', slider).querySelector(`.${wanted}`)), window, bar, name);
+    // How often the bar's value has changed since the first time this is asked; a value shown again,
+    // as a cancelled thumb's is, is no change.
+    const commits = (bar) => test.run((inWindow, name) => {
+        const slider = palettraTest.find(inWindow, 'slider', name);
+        if (slider.commits === undefined) {
+            slider.commits = 0;
+            let shown = slider.getAttribute('aria-valuenow');
+            new MutationObserver(() => {
+                slider.commits += slider.getAttribute('aria-valuenow') !== shown;
+                shown = slider.getAttribute('aria-valuenow');
+            }).observe(slider, { attributeFilter: ['aria-valuenow'] });
+        }
+        return slider.commits;
+    }, window, bar);
+    // The browser hands a finger's moves to the page at its next frame.
+    const nextFrames = () => test.run(() => new Promise((resolve) =>
+        requestAnimationFrame(() => requestAnimationFrame(resolve))));
+
+    const green = '液体の Green';
+    const greenTrack = await part(green, 'track');
+    const from = { x: greenTrack.left + greenTrack.width * 0.4, y: greenTrack.y };
+    const to = { x: greenTrack.left + greenTrack.width * 0.7, y: greenTrack.y };
+    await commits(green);
+    let held;
+    const dragged = await test.barAction(window, green, async () => {
+        await test.engine.pointer('touch', [from, 'down', { x: from.x + 20, y: from.y }, to]);
+        await nextFrames();
+        held = (await test.bar(window, green)).value === 0 && await commits(green) === 0
+            && Math.abs((await part(green, 'thumb')).x - to.x) <= 3;
+        await test.engine.pointer('touch', ['up']);
+    });
+    test.check(held && dragged > 0 && await commits(green) === 1,
+        `a finger drags a bar from its track, the thumb under it, and commits once, when it lifts (${dragged})`);
+
+    const blue = '液体の Blue';
+    const blueBar = await test.bar(window, blue);
+    const tapAt = (kind, y) => test.barAction(window, blue,
+        () => test.engine.pointer(kind, [{ x: blueBar.left + blueBar.width * 0.7, y }, 'down', 'up']));
+    const reach = await test.run((inWindow, name) => parseFloat(
+        getComputedStyle(palettraTest.find(inWindow, 'slider', name)).getPropertyValue('--reach-bottom')), window, blue);
+    const tapped = await tapAt('touch', blueBar.y);
+    const beside = await tapAt('touch', blueBar.top + blueBar.height + reach / 2);
+    const clicked = await tapAt('mouse', blueBar.top + blueBar.height + reach / 2);
+    test.check(tapped === 1 && reach >= 4 && beside === 2 && clicked === 2,
+        `a tap on the track takes a large step, and so does one below the bar, in its touch area (${reach} pixels), `
+        + 'where a mouse does nothing');
+
+    const red = '液体の Red';
+    const redTrack = await part(red, 'track');
+    const at = (share, dx = 0) => ({ x: redTrack.left + redTrack.width * share + dx, y: redTrack.y });
+    const [value, thumb, before] = [(await test.bar(window, red)).value, await part(red, 'thumb'), await commits(red)];
+    let still = true;
+    for (const frames of [[[at(0.3)], [at(0.3), at(0.5)], [at(0.3, -40), at(0.5, -40)], []],
+        [[at(0.3)], [at(0.3, -40)], [at(0.3, -40), at(0.6)], [at(0.3, -60), at(0.6)], []]]) {
+        await test.engine.fingers(frames);
+        await nextFrames();
+        still = still && (await test.bar(window, red)).value === value && (await part(red, 'thumb')).x === thumb.x;
+    }
+    test.check(still && await commits(red) === before,
+        'two fingers on a bar never move it, nor does a second finger that joins a drag');
 }
 
 // The page opens its windows at what fits the screen; a picture's pixels are the desktop's at 100 %,
@@ -287,6 +362,7 @@ async function main() {
         await openEveryWindow(test);
         await useTheMixer(test);
         await useTheToolWindows(test);
+        await useBarsByFinger(test);
         await comparePictures(test, reference);
         await checkAccessibility(test);
         await useKeysOfThePage(test);

@@ -7,11 +7,16 @@ namespace palettra::toolkit {
 
 class Window;
 
-// The short keyboard help of a window: its tab stops in the order Tab visits them, the keys of its
-// scroll bars and buttons, what its pictures do with the focus, and how to close the help.
-texts::Message KeyboardHelp(const WindowLayout& layout);
+// Whom the help is for: every face takes keys; the page also takes a finger, and draws the title
+// bar's buttons itself.
+enum class HelpFor { Keys, KeysAndTouch };
 
-// The help key pressed in a window: its face shows the window's help.
-void ShowKeyboardHelp(Window& window);
+// The short help of a window: its tab stops in the order Tab visits them, the keys of its scroll bars
+// and buttons, what its pictures do with the focus, and how to close the help; for touch also what a
+// finger does on its bars, its buttons and its title bar.
+texts::Message KeyboardHelp(const WindowLayout& layout, HelpFor reader = HelpFor::Keys);
+
+// The help key or button pressed in a window: its face shows the window's help.
+void ShowKeyboardHelp(Window& window, HelpFor reader = HelpFor::Keys);
 
 } // namespace palettra::toolkit

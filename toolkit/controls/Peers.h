@@ -4,6 +4,7 @@
 #include "texts/Message.h"
 #include "toolkit/layout/Decoration.h"
 #include "toolkit/layout/Geometry.h"
+#include "toolkit/layout/TouchArea.h"
 
 #include <string>
 #include <vector>
@@ -15,8 +16,9 @@ namespace palettra::toolkit {
 class ControlPeer {
 public:
     virtual ~ControlPeer() = default;
-    // Its box in the window's client area, in pixels at the window's zoom, which also sizes its text.
-    virtual void Place(const Rect& box, double zoom) = 0;
+    // Its box in the window's client area, in pixels at the window's zoom, which also sizes its text,
+    // and how far past the box a finger still hits it, for a face that is touched.
+    virtual void Place(const Rect& box, double zoom, const TouchReach& touch) = 0;
     // What a screen reader says the control shows now.
     virtual void Describe(const std::string& description) = 0;
 };

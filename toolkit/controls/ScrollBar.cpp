@@ -78,6 +78,8 @@ void ScrollBar::DragThumb(double offset, double room)
     peer_->ShowThumb(at);
 }
 
+void ScrollBar::CentreThumbOn(double at, double track, double thumb) { DragThumb(at - thumb / 2, track - thumb); }
+
 void ScrollBar::LetGoThumb()
 {
     if (const auto held = std::exchange(thumb_, std::nullopt))

@@ -57,6 +57,9 @@ public:
     // The held thumb's start `offset` pixels into the `room` it moves in: it shows the value it
     // would commit there and commits nothing.
     void DragThumb(double offset, double room);
+    // The held thumb brought under a finger `at` pixels into a track `track` long, centred on it, the
+    // thumb `thumb` long: a finger covers the thumb it drags, so it holds it by the middle.
+    void CentreThumbOn(double at, double track, double thumb);
     void LetGoThumb();
     // A gesture the platform took over: the thumb goes back to the value.
     void CancelThumb();

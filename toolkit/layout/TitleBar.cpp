@@ -1,22 +1,16 @@
 #include "toolkit/layout/TitleBar.h"
 
 #include "texts/Frame.h"
+#include "toolkit/layout/TouchArea.h"
 #include "toolkit/layout/Twips.h"
 
 namespace palettra::toolkit {
-
-namespace {
-
-    // The side of a button a finger can hit, in pixels.
-    constexpr double FingerSize = 44;
-
-} // namespace
 
 std::vector<TitleButton> TitleBarButtons(const WindowLayout& layout)
 {
     std::vector<TitleButton> all { TitleButton::Help, TitleButton::ZoomOut, TitleButton::ZoomIn,
         TitleButton::FullScreen, TitleButton::Maximise, TitleButton::Close };
-    if (Logical(layout.clientWidth) >= FingerSize * static_cast<double>(all.size()))
+    if (Logical(layout.clientWidth) >= FingerSide * static_cast<double>(all.size()))
         return all;
     return { TitleButton::Help, TitleButton::FullScreen, TitleButton::Close };
 }
