@@ -16,6 +16,8 @@
 //   accessibilityTree()   what a screen reader meets, where the driver tells it; else null
 //   requests()            the addresses the page asked for, where the driver tells them; else null
 //   consoleErrors()       the console's errors, where the driver tells them; else null
+//   installability()      what the browser makes of the page's web app manifest, where the driver
+//                         tells it ({manifest, manifestErrors, installabilityErrors}); else null
 //   resize(width, height) the viewport to that size in CSS pixels, as a turned tablet or a resized
 //                         browser window does
 //   close()
@@ -140,6 +142,15 @@ async function openPuppeteer(name, { width, height, scale, touch }) {
         },
         requests: () => requests,
         consoleErrors: () => errors,
+        async installability() {
+            if (name !== 'chromium')
+                return null;
+            const session = await page.createCDPSession();
+            const { url, errors: manifestErrors } = await session.send('Page.getAppManifest');
+            const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
+            await session.detach();
+            return { manifest: url, manifestErrors, installabilityErrors };
+        },
         close: () => browser.close(),
     };
 }
@@ -295,6 +306,7 @@ async function openWebKit(width, height) {
         accessibilityTree: async () => null,
         requests: () => null,
         consoleErrors: () => null,
+        installability: async () => null,
         async close() {
             await inSession('DELETE', '').catch(() => {});
             driver.kill();
