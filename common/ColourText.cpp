@@ -19,12 +19,20 @@ std::string TripleText(ColourValue colour)
     return text;
 }
 
-std::string ColourWordText(ColourValue colour)
+// The Japanese interface has always glossed its colour words in English.
+std::string ColourWordText(ColourValue colour, const texts::Language& language)
 {
     const ColourWord word = NameColour(colour);
-    return word.japanese + " (" + word.english + ")";
+    if (!language.IsSource())
+        return word.In(language);
+    return word.In(language) + " (" + word.In(texts::LanguageFor("en")) + ")";
 }
 
-std::string ColourText(ColourValue colour) { return TripleText(colour) + "、" + ColourWordText(colour); }
+std::string ColourText(ColourValue colour, const texts::Language& language)
+{
+    // TRANSLATORS: {triple} is a colour's channels, "(255,128,0)"; {word} its name, "orange".
+    return language.Say(
+        "{triple}、{word}", { { "triple", TripleText(colour) }, { "word", ColourWordText(colour, language) } });
+}
 
 } // namespace palettra::common

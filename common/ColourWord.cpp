@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+using palettra::texts::Text;
+
 namespace palettra::common {
 
 namespace {
@@ -14,15 +16,15 @@ namespace {
 
     // Red wraps round: it holds the hues below 15° and those from 330° on.
     const std::array<Hue, 9> Hues { {
-        { 15, { "赤", "red" } },
-        { 45, { "橙", "orange" } },
-        { 70, { "黄", "yellow" } },
-        { 90, { "黄緑", "yellow-green" } },
-        { 160, { "緑", "green" } },
-        { 200, { "水色", "cyan" } },
-        { 260, { "青", "blue" } },
-        { 330, { "紫", "purple" } },
-        { 360, { "赤", "red" } },
+        { 15, { Text("赤") } },
+        { 45, { Text("橙") } },
+        { 70, { Text("黄") } },
+        { 90, { Text("黄緑") } },
+        { 160, { Text("緑") } },
+        { 200, { Text("水色") } },
+        { 260, { Text("青") } },
+        { 330, { Text("紫") } },
+        { 360, { Text("赤") } },
     } };
 
     double HueOf(int r, int g, int b, int max, int chroma)
@@ -41,16 +43,17 @@ namespace {
     ColourWord Neutral(double lightness)
     {
         if (lightness >= 0.9)
-            return { "白", "white" };
+            return { Text("白") };
         if (lightness >= 0.65)
-            return { "薄い灰色", "light grey" };
+            return { Text("薄い灰色") };
         if (lightness >= 0.35)
-            return { "灰色", "grey" };
-        return { "濃い灰色", "dark grey" };
+            return { Text("灰色") };
+        return { Text("濃い灰色") };
     }
 
-    ColourWord Light(const ColourWord& word) { return { "明るい" + word.japanese, "light " + word.english }; }
-    ColourWord Dark(const ColourWord& word) { return { "暗い" + word.japanese, "dark " + word.english }; }
+    // TRANSLATORS: {colour} is a colour word, "red" or "green"; the two make "light red", "dark green".
+    ColourWord Light(const ColourWord& word) { return { word.word, Text("明るい{colour}") }; }
+    ColourWord Dark(const ColourWord& word) { return { word.word, Text("暗い{colour}") }; }
 
     ColourWord Chromatic(double hue, double lightness)
     {
@@ -58,15 +61,21 @@ namespace {
         const ColourWord& word = family->word;
         const bool red = family == Hues.begin() || family == Hues.end() - 1;
         if (lightness >= 0.7)
-            return red || hue >= 290 ? ColourWord { "ピンク", "pink" } : Light(word);
+            return red || hue >= 290 ? ColourWord { Text("ピンク") } : Light(word);
         if (family == Hues.begin() + 1 && lightness < 0.4)
-            return { "茶色", "brown" };
+            return { Text("茶色") };
         if (lightness < 0.3)
             return Dark(word);
         return word;
     }
 
 } // namespace
+
+std::string ColourWord::In(const texts::Language& language) const
+{
+    const std::string basic = language.Say(word);
+    return shade ? language.Say(shade, { { "colour", basic } }) : basic;
+}
 
 // The rule, on the channels r, g, b (0..255), max and min the largest and smallest of them,
 // lightness (max + min) / 510 and the hue angle of the usual hexagonal model:
@@ -86,7 +95,7 @@ ColourWord NameColour(ColourValue colour)
     const int min = std::min({ r, g, b });
     const double lightness = (max + min) / 510.0;
     if (max <= 40)
-        return { "黒", "black" };
+        return { Text("黒") };
     if (max - min <= 30)
         return Neutral(lightness);
     return Chromatic(HueOf(r, g, b, max, max - min), lightness);

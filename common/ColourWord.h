@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/ColourValue.h"
+#include "texts/Language.h"
 
 #include <string>
 
@@ -8,8 +9,10 @@ namespace palettra::common {
 
 // A basic colour term, as a pupil would name the colour.
 struct ColourWord {
-    std::string japanese;
-    std::string english;
+    const char* word; // the basic term, as the catalogue's Japanese source has it: "赤"
+    const char* shade = nullptr; // how its lightness qualifies it, "明るい{colour}", or nothing
+
+    std::string In(const texts::Language& language) const;
 };
 
 // Names any colour with one of white, black, grey, red, orange, yellow, yellow-green, green,

@@ -1,6 +1,10 @@
 #include "common/RuntimeError.h"
 
+#include "texts/Language.h"
+
 namespace palettra::common {
+
+using texts::Text;
 
 RuntimeError::RuntimeError(int code, const std::string& message)
     : std::runtime_error(message)
@@ -8,16 +12,16 @@ RuntimeError::RuntimeError(int code, const std::string& message)
 {
 }
 
-RuntimeError RuntimeError::Overflow() { return { 6, "オーバーフローしました。 (Overflow)" }; }
+RuntimeError RuntimeError::Overflow() { return { 6, Text("オーバーフローしました。 (Overflow)") }; }
 
 RuntimeError RuntimeError::InvalidArgument()
 {
-    return { 5, "プロシージャの呼び出し、または引数が不正です。 (Invalid procedure call or argument)" };
+    return { 5, Text("プロシージャの呼び出し、または引数が不正です。 (Invalid procedure call or argument)") };
 }
 
 RuntimeError RuntimeError::InvalidPropertyValue()
 {
-    return { 380, "プロパティの値が不正です。 (Invalid property value)" };
+    return { 380, Text("プロパティの値が不正です。 (Invalid property value)") };
 }
 
 } // namespace palettra::common

@@ -20,7 +20,8 @@ namespace {
 
         QString text(QAccessible::Text t) const override
         {
-            const std::string name = toolkit::WindowName(static_cast<const WindowWidget*>(widget())->Core().Layout());
+            const toolkit::Window& window = static_cast<const WindowWidget*>(widget())->Core();
+            const std::string name = toolkit::WindowName(window.Layout(), window.Language());
             if (t == QAccessible::Name && !name.empty())
                 return QString::fromStdString(name);
             return QAccessibleWidget::text(t);

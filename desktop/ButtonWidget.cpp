@@ -12,7 +12,7 @@ namespace palettra::desktop {
 using namespace toolkit;
 
 ButtonWidget::ButtonWidget(CommandButton& button, QWidget& window)
-    : QPushButton(QString::fromStdString(button.Caption()), &window)
+    : QPushButton(QString::fromStdString(button.ShownCaption()), &window)
 {
     const ControlLayout& layout = button.Layout();
     setFocusPolicy(Qt::StrongFocus);

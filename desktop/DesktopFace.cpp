@@ -23,9 +23,10 @@ namespace {
     // which names it by the caption it shows now.
     template <typename Widget> std::unique_ptr<Widget> Named(std::unique_ptr<Widget> widget, const Control& control)
     {
-        if (const std::string name = FixedName(control.Layout()); !name.empty())
+        const texts::Language& language = control.Owner().Language();
+        if (const std::string name = FixedName(control.Layout(), language); !name.empty())
             widget->setAccessibleName(QString::fromStdString(name));
-        widget->setAccessibleDescription(QString::fromStdString(control.Layout().description));
+        widget->setAccessibleDescription(QString::fromStdString(Purpose(control.Layout(), language)));
         widget->show();
         return widget;
     }

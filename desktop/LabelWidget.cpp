@@ -13,7 +13,7 @@ namespace palettra::desktop {
 using namespace toolkit;
 
 LabelWidget::LabelWidget(const Label& label, QWidget& window)
-    : QLabel(QString::fromStdString(label.Caption()), &window)
+    : QLabel(QString::fromStdString(label.ShownCaption()), &window)
     , font_(label.Layout().font)
 {
     const ControlLayout& layout = label.Layout();

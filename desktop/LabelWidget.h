@@ -18,6 +18,7 @@ public:
     // label exists and again whenever the zoom changes.
     void Place(const toolkit::Rect& box, double zoom, const toolkit::TouchReach&) override;
     void Describe(const std::string& description) override;
+    void Rename(const std::string& name) override { setAccessibleName(QString::fromStdString(name)); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

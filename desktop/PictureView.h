@@ -16,6 +16,7 @@ public:
     void ShowChange() override { update(); }
     void Place(const toolkit::Rect& box, double zoom, const toolkit::TouchReach&) override;
     void Describe(const std::string& description) override;
+    void Rename(const std::string& name) override { setAccessibleName(QString::fromStdString(name)); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

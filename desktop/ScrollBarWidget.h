@@ -23,6 +23,7 @@ public:
     // Places the bar in its box, its arrow buttons and shortest thumb at the window's zoom.
     void Place(const toolkit::Rect& box, double zoom, const toolkit::TouchReach&) override;
     void Describe(const std::string& description) override;
+    void Rename(const std::string& name) override { setAccessibleName(QString::fromStdString(name)); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

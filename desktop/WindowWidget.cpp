@@ -5,6 +5,7 @@
 #include "desktop/Colours.h"
 #include "desktop/MessageBoxes.h"
 #include "desktop/QtGeometry.h"
+#include "toolkit/access/AccessibleName.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -56,7 +57,7 @@ WindowWidget::WindowWidget(Window& window)
     // below the size its layout was drawn for.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
         | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(Title(layout.caption));
+    setWindowTitle(Title(WindowTitle(layout, window.Language())));
     if (!layout.icon.empty())
         setWindowIcon(QIcon(QString::fromStdString(AssetPath(layout.icon))));
     setMinimumSize(ToQSize(ClientSize(layout, 1)));
@@ -144,6 +145,8 @@ void WindowWidget::ReportError(const common::RuntimeError& error, const texts::M
     else
         ShowErrorReport(*this, report);
 }
+
+void WindowWidget::ShowTitle(const std::string& title, const std::string&) { setWindowTitle(Title(title)); }
 
 void WindowWidget::ShowHelp(const texts::Message& help) { desktop::ShowHelp(*this, help); }
 

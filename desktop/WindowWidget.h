@@ -30,6 +30,8 @@ public:
     void ShowDecorations(const std::vector<toolkit::Decoration>& decorations) override;
     void SetFocusOrder(const std::vector<toolkit::ControlPeer*>& order) override;
     void ReportError(const common::RuntimeError& error, const texts::Message& report) override;
+    // The frame's name follows the title, as the accessibility bridge asks the core for it.
+    void ShowTitle(const std::string& title, const std::string& name) override;
     void ShowHelp(const texts::Message& help) override;
     void Announce(const std::string& text) override;
 

@@ -1,5 +1,6 @@
 #include "desktop/Application.h"
 #include "desktop/DesktopFace.h"
+#include "desktop/Locale.h"
 #include "shell/Catalogue.h"
 #include "texts/StartUp.h"
 
@@ -16,7 +17,7 @@ void StartUpMessage(QtMsgType type, const QMessageLogContext&, const QString&)
 {
     if (type != QtFatalMsg)
         return;
-    std::fprintf(stderr, "palettra: %s\n", palettra::texts::NoDisplay().c_str());
+    std::fprintf(stderr, "palettra: %s\n", palettra::texts::NoDisplay(palettra::desktop::LocaleLanguage()).c_str());
     _exit(1);
 }
 
@@ -29,6 +30,7 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(standard);
     palettra::desktop::ConfigureApplication(application);
     palettra::desktop::DesktopFace face;
+    face.SetLanguage(palettra::desktop::LocaleLanguage());
     palettra::Catalogue catalogue(face);
     catalogue.StartUp().Show();
     return QApplication::exec();

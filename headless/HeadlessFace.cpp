@@ -20,9 +20,14 @@ namespace {
             , control_(control)
         {
         }
-        ~Unseen() override { face_.descriptions.erase(&control_); }
+        ~Unseen() override
+        {
+            face_.descriptions.erase(&control_);
+            face_.names.erase(&control_);
+        }
         void Place(const Rect&, double, const TouchReach&) override { }
         void Describe(const std::string& description) override { face_.descriptions[&control_] = description; }
+        void Rename(const std::string& name) override { face_.names[&control_] = name; }
 
     protected:
         HeadlessFace& face_;
@@ -37,9 +42,10 @@ namespace {
         void ShowThumb(int value) override { face_.thumbs[&control_] = value; }
     };
 
-    class UnseenLabel : public Unseen<LabelPeer> {
+    // A label or a button: its caption is read off the core's control.
+    template <typename Peer> class UnseenCaptioned : public Unseen<Peer> {
     public:
-        using Unseen::Unseen;
+        using Unseen<Peer>::Unseen;
         void ShowCaption(const std::string&) override { }
     };
 
@@ -65,6 +71,7 @@ namespace {
             face_.placings.push_back({ place, maximised });
             window_.Resize({ place.width, place.height });
         }
+        void ShowTitle(const std::string& title, const std::string&) override { face_.titles[&window_] = title; }
         void ShowDecorations(const std::vector<Decoration>&) override { }
         void SetFocusOrder(const std::vector<ControlPeer*>&) override { }
         void ReportError(const common::RuntimeError& error, const texts::Message& report) override
@@ -90,10 +97,13 @@ std::unique_ptr<ScrollBarPeer> HeadlessFace::MakePeer(ScrollBar& bar)
 {
     return std::make_unique<UnseenBar>(*this, bar);
 }
-std::unique_ptr<LabelPeer> HeadlessFace::MakePeer(Label& label) { return std::make_unique<UnseenLabel>(*this, label); }
+std::unique_ptr<LabelPeer> HeadlessFace::MakePeer(Label& label)
+{
+    return std::make_unique<UnseenCaptioned<LabelPeer>>(*this, label);
+}
 std::unique_ptr<ButtonPeer> HeadlessFace::MakePeer(CommandButton& button)
 {
-    return std::make_unique<Unseen<ButtonPeer>>(*this, button);
+    return std::make_unique<UnseenCaptioned<ButtonPeer>>(*this, button);
 }
 std::unique_ptr<PicturePeer> HeadlessFace::MakePeer(PictureBox& picture)
 {

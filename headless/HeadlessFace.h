@@ -39,6 +39,8 @@ public:
     std::vector<Placing> placings; // where open windows were put since, in order
     std::map<const toolkit::Control*, std::string> descriptions; // each control's, as last told
     std::map<const toolkit::Control*, int> thumbs; // the value each bar's thumb was last shown at
+    std::map<const toolkit::Control*, std::string> names; // each control's, as renamed in another language
+    std::map<const toolkit::Window*, std::string> titles; // each window's, as shown again in another language
 };
 
 } // namespace palettra::headless

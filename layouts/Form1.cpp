@@ -3,6 +3,7 @@
 namespace palettra {
 
 using namespace toolkit;
+using texts::Text;
 
 // Lines 1-6 with indexes 0 and 1 are the pipe from the blue disc to the nozzle at
 // (4740, 2640); indexes 2 and 3 are the same pipe from the red disc to (6540, 2640).
@@ -14,14 +15,14 @@ extern const WindowLayout Form1Layout {
     .controls = {
         {.kind = Kind::HScrollBar, .name = "HScroll1", .left = 3960, .top = 2760,
          .width = 3375, .height = 495, .tab = 0, .max = 100, .value = 50,
-         .accessibleName = "赤の割合 (red share)", .description = "赤の割合をパーセントで、残りは青 (red share in percent; the rest is blue)"},
+         .accessibleName = Text("赤の割合 (red share)"), .description = Text("赤の割合をパーセントで、残りは青 (red share in percent; the rest is blue)")},
         {.kind = Kind::PictureBox, .name = "Picture1", .left = 3900, .top = 4150,
          .width = 3615, .height = 5055, .tab = 1,
          .backColor = WindowBackgroundColour, .foreColor = WindowTextColour,
-         .accessibleName = "混ざった色 (mixed colour)", .description = "赤と青を混ぜた色 (red and blue mixed in the chosen share)"},
-        {.kind = Kind::Label, .name = "Label3", .index = 1, .caption = "％",
+         .accessibleName = Text("混ざった色 (mixed colour)"), .description = Text("赤と青を混ぜた色 (red and blue mixed in the chosen share)")},
+        {.kind = Kind::Label, .name = "Label3", .index = 1, .caption = Text("％"),
          .left = 8880, .top = 2760, .width = 375, .height = 375, .tab = 5, .font = {15.75}},
-        {.kind = Kind::Label, .name = "Label3", .index = 0, .caption = "％",
+        {.kind = Kind::Label, .name = "Label3", .index = 0, .caption = Text("％"),
          .left = 3480, .top = 2760, .width = 255, .height = 375, .tab = 4, .font = {15.75}},
         {.kind = Kind::Label, .name = "Label2", .caption = "50",
          .left = 7560, .top = 2520, .width = 1215, .height = 735, .tab = 3,

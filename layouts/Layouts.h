@@ -1,5 +1,6 @@
 #pragma once
 
+#include "texts/Language.h"
 #include "toolkit/layout/WindowLayout.h"
 
 namespace palettra {

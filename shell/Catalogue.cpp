@@ -44,6 +44,14 @@ void Catalogue::Refit()
             window->Refit();
 }
 
+void Catalogue::SpeakIn(const texts::Language& language)
+{
+    face_.SetLanguage(language);
+    for (toolkit::Window* window : Windows())
+        if (window)
+            window->Translate();
+}
+
 std::array<toolkit::Window*, 7> Catalogue::Windows()
 {
     return { &menu_, form2.get(), form1.get(), form3.get(), form4.get(), form5.get(), form6.get() };

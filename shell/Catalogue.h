@@ -27,6 +27,8 @@ public:
     static std::vector<const toolkit::WindowLayout*> Layouts();
     // The face's screen changed size: every open window fits it again.
     void Refit();
+    // The user chose another language: every window speaks it, and the open ones keep what they show.
+    void SpeakIn(const texts::Language& language);
 
     template <typename Form> Form& Open(std::unique_ptr<Form>& slot)
     {

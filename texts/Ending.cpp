@@ -2,6 +2,10 @@
 
 namespace palettra::texts {
 
-Ending ProgramEnded() { return { "プログラムは終了しました (The program has ended)", "もう一度始める (Start again)" }; }
+Ending ProgramEnded(const Language& language)
+{
+    return { language.Say("プログラムは終了しました (The program has ended)"),
+        language.Say("もう一度始める (Start again)") };
+}
 
 } // namespace palettra::texts

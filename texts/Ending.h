@@ -1,5 +1,7 @@
 #pragma once
 
+#include "texts/Language.h"
+
 #include <string>
 
 namespace palettra::texts {
@@ -11,6 +13,6 @@ struct Ending {
     std::string startAgain;
 };
 
-Ending ProgramEnded();
+Ending ProgramEnded(const Language& language);
 
 } // namespace palettra::texts

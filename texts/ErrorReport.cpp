@@ -2,13 +2,18 @@
 
 namespace palettra::texts {
 
-Message ErrorReport(int code, const std::string& error)
+Message ErrorReport(const Language& language, int code, const std::string& error)
 {
     const std::string number = std::to_string(code);
-    return { "実行時エラー (Run-time error)",
-        "実行時エラー '" + number + "': (Run-time error '" + number + "':)\n\n" + error };
+    // TRANSLATORS: {code} is the error's number, {error} what went wrong.
+    return { language.Say("実行時エラー (Run-time error)"),
+        language.Say("実行時エラー '{code}': (Run-time error '{code}':)\n\n{error}",
+            { { "code", number }, { "error", error } }) };
 }
 
-std::string InternalError(const std::string& fault) { return "内部エラー (Internal error): " + fault; }
+std::string InternalError(const Language& language, const std::string& fault)
+{
+    return language.Say("内部エラー (Internal error): {fault}", { { "fault", fault } });
+}
 
 } // namespace palettra::texts

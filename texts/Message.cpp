@@ -2,6 +2,6 @@
 
 namespace palettra::texts {
 
-std::string MessageBoxButton() { return "OK"; }
+std::string MessageBoxButton(const Language& language) { return language.Say("OK"); }
 
 } // namespace palettra::texts

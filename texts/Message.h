@@ -1,5 +1,7 @@
 #pragma once
 
+#include "texts/Language.h"
+
 #include <string>
 
 namespace palettra::texts {
@@ -11,6 +13,6 @@ struct Message {
 };
 
 // The button that closes a message box, where a face draws the box itself.
-std::string MessageBoxButton();
+std::string MessageBoxButton(const Language& language);
 
 } // namespace palettra::texts

@@ -2,6 +2,6 @@
 
 namespace palettra::texts {
 
-std::string NoDisplay() { return "画面を開けません (cannot open a display)"; }
+std::string NoDisplay(const Language& language) { return language.Say("画面を開けません (cannot open a display)"); }
 
 } // namespace palettra::texts

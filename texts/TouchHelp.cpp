@@ -7,48 +7,73 @@ namespace palettra::texts {
 namespace {
 
     // A title bar's button under the title bar's line, by the name a screen reader gives it.
-    std::string TitleButtonItem(const std::string& name, const std::string& what) { return "・" + name + ": " + what; }
+    std::string TitleButtonItem(const Language& language, const std::string& name, const std::string& what)
+    {
+        // TRANSLATORS: one line of the list of a title bar's buttons: {button} is its name, {what} what it does.
+        return language.Say("・{button}: {what}", { { "button", name }, { "what", what } });
+    }
 
 } // namespace
 
-std::string ButtonTouch() { return "ボタン: タップで押す (buttons: a tap presses)"; }
-
-std::string ScrollBarTouch()
+std::string ButtonTouch(const Language& language)
 {
-    return "スクロールバー: "
-           "バーのどこでも指でなぞって動かし、指を離したときに変わる。溝のタップで大きく、矢印のタップで"
-           "一つ動く (scroll bars: drag anywhere on the bar, the change is taken when the finger lifts; a tap on the "
-           "track moves a large step, a tap on an arrow one step)";
+    return language.Say("ボタン: タップで押す (buttons: a tap presses)");
 }
 
-std::string TitleBarTouch()
+std::string ScrollBarTouch(const Language& language)
 {
-    return "タイトルバー: 指でなぞるとウィンドウが動く。ボタンはタップで (title bar: a drag moves the window; its "
-           "buttons take a tap):";
+    return language.Say(
+        "スクロールバー: "
+        "バーのどこでも指でなぞって動かし、指を離したときに変わる。溝のタップで大きく、矢印のタップで"
+        "一つ動く (scroll bars: drag anywhere on the bar, the change is taken when the finger lifts; a tap on the "
+        "track moves a large step, a tap on an arrow one step)");
 }
 
-std::string HelpButtonTouch() { return TitleButtonItem(HelpButtonName(), "このヘルプを開く (opens this help)"); }
-
-std::string ZoomOutButtonTouch()
+std::string TitleBarTouch(const Language& language)
 {
-    return TitleButtonItem(ZoomOutButtonName(), "一段小さくする (one zoom step smaller)");
+    return language.Say("タイトルバー: 指でなぞるとウィンドウが動く。ボタンはタップで (title bar: a drag moves the "
+                        "window; its buttons take a tap):");
 }
 
-std::string ZoomInButtonTouch() { return TitleButtonItem(ZoomInButtonName(), "一段大きくする (one zoom step larger)"); }
-
-std::string FullScreenButtonTouch()
+std::string LanguageButtonTouch(const Language& language, const std::string& next)
 {
-    return TitleButtonItem(FullScreenButtonName(),
-        "ページで画面全体を使い、もう一度で戻す (the page takes the whole screen, a second tap gives it back)");
+    return TitleButtonItem(language, next, language.Say("この言語に切り替える (switches to this language)"));
 }
 
-std::string MaximiseButtonTouch()
+std::string HelpButtonTouch(const Language& language)
 {
-    return TitleButtonItem(MaximiseButtonName(),
-        "ウィンドウを画面いっぱいに広げ、もう一度で元に戻す。タイトルバーのダブルタップでも同じ (the window fills the "
-        "screen, a second tap puts it back; a double tap on the title bar does the same)");
+    return TitleButtonItem(language, HelpButtonName(language), language.Say("このヘルプを開く (opens this help)"));
 }
 
-std::string CloseButtonTouch() { return TitleButtonItem(CloseBoxName(), "ウィンドウを閉じる (closes the window)"); }
+std::string ZoomOutButtonTouch(const Language& language)
+{
+    return TitleButtonItem(
+        language, ZoomOutButtonName(language), language.Say("一段小さくする (one zoom step smaller)"));
+}
+
+std::string ZoomInButtonTouch(const Language& language)
+{
+    return TitleButtonItem(language, ZoomInButtonName(language), language.Say("一段大きくする (one zoom step larger)"));
+}
+
+std::string FullScreenButtonTouch(const Language& language)
+{
+    return TitleButtonItem(language, FullScreenButtonName(language),
+        language.Say("ページで画面全体を使い、もう一度で戻す (the page takes the whole screen, a second tap gives it "
+                     "back)"));
+}
+
+std::string MaximiseButtonTouch(const Language& language)
+{
+    return TitleButtonItem(language, MaximiseButtonName(language),
+        language.Say("ウィンドウを画面いっぱいに広げ、もう一度で元に戻す。タイトルバーのダブルタップでも同じ (the "
+                     "window fills the screen, a second tap puts it back; a double tap on the title bar does the "
+                     "same)"));
+}
+
+std::string CloseButtonTouch(const Language& language)
+{
+    return TitleButtonItem(language, CloseBoxName(language), language.Say("ウィンドウを閉じる (closes the window)"));
+}
 
 } // namespace palettra::texts

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "texts/Language.h"
 #include "toolkit/controls/Peers.h"
 #include "toolkit/layout/ScreenFit.h"
 #include "toolkit/picture/SampledRasteriser.h"
@@ -40,10 +41,15 @@ public:
     // tells it here, then has the open windows fit it again.
     const ScreenFit& Screen() const { return screen_; }
     void SetScreen(const ScreenFit& screen) { screen_ = screen; }
+    // The language the face found its user asks for, in which every window speaks; a face that can
+    // switch it tells it here, then has the open windows speak it.
+    const texts::Language& Language() const { return *language_; }
+    void SetLanguage(const texts::Language& language) { language_ = &language; }
 
 private:
     SampledRasteriser sampled_;
     ScreenFit screen_;
+    const texts::Language* language_ = &texts::Japanese();
 };
 
 } // namespace palettra::toolkit

@@ -2,6 +2,7 @@
 
 #include "texts/ErrorReport.h"
 #include "toolkit/Face.h"
+#include "toolkit/access/AccessibleName.h"
 #include "toolkit/access/Description.h"
 #include "toolkit/access/TabOrder.h"
 #include "toolkit/controls/CommandButton.h"
@@ -19,9 +20,9 @@ namespace {
 
     bool IsDecoration(Kind kind) { return kind == Kind::Shape || kind == Kind::Line; }
 
-    void Report(WindowPeer& peer, const common::RuntimeError& error)
+    void Report(WindowPeer& peer, const common::RuntimeError& error, const texts::Language& language)
     {
-        peer.ReportError(error, texts::ErrorReport(error.Code(), error.what()));
+        peer.ReportError(error, texts::ErrorReport(language, error.Code(), language.Say(error.what())));
     }
 
 } // namespace
@@ -157,6 +158,18 @@ void Window::Describe()
         Narrate(nullptr);
 }
 
+const texts::Language& Window::Language() const { return face_.Language(); }
+
+void Window::Translate()
+{
+    if (!open_)
+        return;
+    peer_->ShowTitle(WindowTitle(layout_, Language()), WindowName(layout_, Language()));
+    for (const auto& control : controls_)
+        control->Translate();
+    Describe();
+}
+
 // The outcomes read the controls, and a fault there is reported like a handler's.
 void Window::Narrate(const Control* actor)
 {
@@ -174,7 +187,8 @@ void Window::DescribeNow()
 {
     for (const auto& control : controls_)
         if (control->Now())
-            control->Peer().Describe(DescriptionNow(control->Layout().description, control->Now()()));
+            control->Peer().Describe(
+                DescriptionNow(Purpose(control->Layout(), Language()), control->Now()(), Language()));
 }
 
 bool Window::Attempt(const Handler& work)
@@ -183,10 +197,10 @@ bool Window::Attempt(const Handler& work)
         work();
         return true;
     } catch (const common::RuntimeError& error) {
-        Report(*peer_, error);
+        Report(*peer_, error, Language());
     } catch (const std::exception& error) {
         // A fault of the program's own; still reported, never thrown through the face's event loop.
-        Report(*peer_, common::RuntimeError(51, texts::InternalError(error.what())));
+        Report(*peer_, common::RuntimeError(51, texts::InternalError(Language(), error.what())), Language());
     }
     return false;
 }

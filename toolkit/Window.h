@@ -36,6 +36,8 @@ public:
     void WhenClosed(std::function<void()> closed) { whenClosed_ = std::move(closed); }
 
     const WindowLayout& Layout() const { return layout_; }
+    // The language every text of the window is in.
+    const texts::Language& Language() const;
     Face& Platform() const { return face_; }
     WindowPeer& Peer() const { return *peer_; }
 
@@ -72,6 +74,9 @@ public:
     void Tell(Control& control, const Outcome& outcome) { Tell(control, outcome, outcome); }
     // Has every control and picture describe the window as it stands, while an assistive tool listens.
     void Describe();
+    // The face's language changed: the open window shows and tells everything in the new one, and
+    // keeps what it shows.
+    void Translate();
 
     // The controls in the order Tab takes through them.
     std::vector<Control*> FocusOrder() const;

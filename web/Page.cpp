@@ -25,11 +25,11 @@ void Page::Flush()
     texts_.clear();
 }
 
-void Page::End()
+void Page::End(const texts::Language& language)
 {
     changes_.clear();
     texts_.clear();
-    const texts::Ending ending = texts::ProgramEnded();
+    const texts::Ending ending = texts::ProgramEnded(language);
     page_.call<void>("ended", ending.text, ending.startAgain);
     ended_ = true;
 }

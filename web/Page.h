@@ -1,5 +1,6 @@
 #pragma once
 
+#include "texts/Language.h"
 #include "web/Protocol.h"
 
 #include <emscripten/val.h>
@@ -42,7 +43,7 @@ public:
     void Flush();
 
     // Every window gone: the page says so, in the core's words, with its button to start again.
-    void End();
+    void End(const texts::Language& language);
     void Restart() { ended_ = false; }
     bool Ended() const { return ended_; }
 

@@ -1,9 +1,12 @@
 #include "web/Program.h"
 
 #include "toolkit/access/KeyboardHelp.h"
+
 #include "web/WebButton.h"
 #include "web/WebScrollBar.h"
 #include "web/WebWindow.h"
+#include <algorithm>
+#include <vector>
 
 namespace palettra::web {
 
@@ -117,6 +120,31 @@ void Program::WindowMoved(int window, int left, int top)
 {
     if (auto* moved = face_.Find<WebWindow>(window))
         moved->Core().Moved({ left, top });
+}
+
+void Program::LanguagesPreferred(const std::string& tags)
+{
+    std::vector<std::string> preferred;
+    for (std::size_t from = 0; from <= tags.size();) {
+        const std::size_t comma = std::min(tags.find(',', from), tags.size());
+        preferred.push_back(tags.substr(from, comma - from));
+        from = comma + 1;
+    }
+    SpeakIn(texts::FirstSpoken(preferred));
+}
+
+void Program::LanguageRequested()
+{
+    Act([this] { SpeakIn(texts::NextAfter(face_.Language())); });
+}
+
+void Program::SpeakIn(const texts::Language& language)
+{
+    page_.Call("showLanguage", std::string(language.Tag()));
+    if (catalogue_)
+        catalogue_->SpeakIn(language);
+    else
+        face_.SetLanguage(language);
 }
 
 void Program::ScreenResized(int width, int height, int frameWidth, int frameHeight)

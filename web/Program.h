@@ -43,9 +43,15 @@ public:
     // The page's size in CSS pixels, at first and whenever it changes, and the frame the page draws
     // around a window's client area.
     void ScreenResized(int width, int height, int frameWidth, int frameHeight);
+    // The browser's preferred languages, the address's first, as tags separated by commas: the
+    // program speaks the first of them it can.
+    void LanguagesPreferred(const std::string& tags);
+    // The menu's switch: every window goes on in the next language.
+    void LanguageRequested();
 
 private:
     template <typename Action> void Act(Action action);
+    void SpeakIn(const texts::Language& language);
     template <typename... Arguments>
     void ActOnBar(int bar, void (toolkit::ScrollBar::*action)(Arguments...), Arguments... arguments);
 

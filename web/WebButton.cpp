@@ -15,7 +15,7 @@ namespace {
         const ControlLayout& layout = button.Layout();
         Props props;
         props.Set("kind", std::string("button"))
-            .Set("caption", button.Caption())
+            .Set("caption", button.ShownCaption())
             .Set("bold", ButtonCaptionFont.weight == Weight::Bold);
         if (layout.graphical && layout.backColor)
             props.Set("background", Css(*layout.backColor));

@@ -11,6 +11,7 @@ public:
 
     // A click, a touch, Space or Enter. The handler may close the window, and this button with it.
     void Press() { button_.Press(); }
+    void ShowCaption(const std::string& caption) override { Later(Page::Change::Caption, 0, caption); }
 
 private:
     int FontPixels(double zoom) const override;

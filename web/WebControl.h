@@ -26,16 +26,16 @@ public:
     WebControl(WebFace& face, const toolkit::Control& control, Props props)
         : PageObject(face)
         , window_(WindowIdOf(control))
-        , described_(control.Layout().description)
+        , described_(toolkit::Purpose(control.Layout(), control.Owner().Language()))
     {
         const toolkit::ControlLayout& layout = control.Layout();
         // A label without a fixed name is named by what it shows, as the page's elements are.
-        if (const std::string name = toolkit::FixedName(layout); !name.empty())
+        if (const std::string name = toolkit::FixedName(layout, control.Owner().Language()); !name.empty())
             props.Set("name", name);
         props.Set("control", layout.name)
             .Set("index", layout.index)
             .Set("tab", layout.tab)
-            .Set("description", layout.description);
+            .Set("description", described_);
         Call("createControl", props.Object());
     }
     ~WebControl() override { Call("destroyControl"); }
@@ -68,6 +68,7 @@ public:
         described_ = description;
         Later(Page::Change::Description, 0, description);
     }
+    void Rename(const std::string& name) override { Later(Page::Change::Name, 0, name); }
 
 protected:
     // The pixel size of its text at a zoom; 0 for a control without text.

@@ -26,7 +26,7 @@ public:
 
     // A page cannot tell whether a screen reader reads it, so it always has something to read.
     bool AssistiveToolsListen() const override { return true; }
-    void EndProgram() override { page_.End(); }
+    void EndProgram() override { page_.End(Language()); }
 
     Page& ThePage() const { return page_; }
 

@@ -14,7 +14,7 @@ namespace {
         const ControlLayout& layout = label.Layout();
         return std::move(Props()
                              .Set("kind", std::string("label"))
-                             .Set("caption", label.Caption())
+                             .Set("caption", label.ShownCaption())
                              .Set("bold", layout.font.weight == Weight::Bold)
                              .Set("foreground", Css(layout.foreColor.value_or(WindowTextColour)))
                              .Set("alignRight", layout.alignment == Alignment::Right));

@@ -17,6 +17,8 @@ namespace {
     const char* Named(TitleButton button)
     {
         switch (button) {
+        case TitleButton::Language:
+            return "language";
         case TitleButton::Help:
             return "help";
         case TitleButton::ZoomOut:
@@ -33,33 +35,36 @@ namespace {
         return "close";
     }
 
-    emscripten::val TitleButtons(const WindowLayout& layout)
+    // `lang` is the language the button's name is in: the switch's is the language it switches to.
+    emscripten::val TitleButtons(const WindowLayout& layout, const texts::Language& language)
     {
         emscripten::val buttons = emscripten::val::array();
         for (const TitleButton button : TitleBarButtons(layout))
             buttons.call<void>("push",
                 Props()
                     .Set("kind", Named(button))
-                    .Set("name", TitleButtonName(button))
-                    .Set("onName", TitleButtonName(button, true))
+                    .Set("name", TitleButtonName(button, language))
+                    .Set("onName", TitleButtonName(button, language, true))
+                    .Set("lang",
+                        std::string(button == TitleButton::Language ? NextAfter(language).Tag() : language.Tag()))
                     .Object());
         return buttons;
     }
 
-    Props WindowProps(const WindowLayout& layout)
+    // What the window's frame says, in the window's language.
+    Props TitleProps(const Window& window)
     {
+        const WindowLayout& layout = window.Layout();
         return std::move(Props()
-                             .Set("name", layout.name)
-                             .Set("caption", layout.caption)
-                             .Set("accessibleName", WindowName(layout))
-                             .Set("buttons", TitleButtons(layout))
-                             .Set("background", Css(layout.backColor)));
+                             .Set("caption", WindowTitle(layout, window.Language()))
+                             .Set("accessibleName", WindowName(layout, window.Language()))
+                             .Set("buttons", TitleButtons(layout, window.Language())));
     }
 
     // The page has one message box for all its windows.
-    void ShowMessage(Page& page, const texts::Message& message)
+    void ShowMessage(Page& page, const texts::Message& message, const texts::Language& language)
     {
-        page.Call("showMessage", message.title, message.text, texts::MessageBoxButton());
+        page.Call("showMessage", message.title, message.text, texts::MessageBoxButton(language));
     }
 
     Props PlaceProps(const Rect& place)
@@ -82,7 +87,11 @@ WebWindow::WebWindow(WebFace& face, Window& window)
     : PageObject(face)
     , window_(window)
 {
-    Call("createWindow", WindowProps(window.Layout()).Object());
+    Call("createWindow",
+        TitleProps(window)
+            .Set("name", window.Layout().name)
+            .Set("background", Css(window.Layout().backColor))
+            .Object());
 }
 
 WebWindow::~WebWindow() { Call("destroyWindow"); }
@@ -119,12 +128,17 @@ void WebWindow::SetFocusOrder(const std::vector<ControlPeer*>& order)
     Call("setFocusOrder", ids);
 }
 
-void WebWindow::ReportError(const common::RuntimeError&, const texts::Message& report)
+void WebWindow::ShowTitle(const std::string&, const std::string&)
 {
-    ShowMessage(face_.ThePage(), report);
+    Call("retitleWindow", TitleProps(window_).Object());
 }
 
-void WebWindow::ShowHelp(const texts::Message& help) { ShowMessage(face_.ThePage(), help); }
+void WebWindow::ReportError(const common::RuntimeError&, const texts::Message& report)
+{
+    ShowMessage(face_.ThePage(), report, window_.Language());
+}
+
+void WebWindow::ShowHelp(const texts::Message& help) { ShowMessage(face_.ThePage(), help, window_.Language()); }
 
 // The page has one live region for all its windows.
 void WebWindow::Announce(const std::string& text) { face_.ThePage().Later(Page::Change::Announcement, 0, 0, 0, text); }

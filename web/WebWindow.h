@@ -20,6 +20,7 @@ public:
     void ResizeClient(toolkit::Size client) override;
     void Place(const toolkit::Rect& place, bool maximised) override;
     void ShowDecorations(const std::vector<toolkit::Decoration>& decorations) override;
+    void ShowTitle(const std::string& title, const std::string& name) override;
     void SetFocusOrder(const std::vector<toolkit::ControlPeer*>& order) override;
     void ReportError(const common::RuntimeError& error, const texts::Message& report) override;
     void ShowHelp(const texts::Message& help) override;

@@ -51,7 +51,11 @@ export function createButton(props, events) {
         button.style.setProperty('--back', props.background);
     }
     button.addEventListener('click', () => events.pressed());
-    return { element: button, place: (box) => placeElement(button, box) };
+    return {
+        element: button,
+        place: (box) => placeElement(button, box),
+        setCaption: (caption) => (button.textContent = caption),
+    };
 }
 
 export function createLabel(props) {

@@ -25,5 +25,7 @@ EMSCRIPTEN_BINDINGS(palettra)
         .function("zoomRequested", &Program::ZoomRequested)
         .function("maximiseRequested", &Program::MaximiseRequested)
         .function("windowMoved", &Program::WindowMoved)
-        .function("screenResized", &Program::ScreenResized);
+        .function("screenResized", &Program::ScreenResized)
+        .function("languagesPreferred", &Program::LanguagesPreferred)
+        .function("languageRequested", &Program::LanguageRequested);
 }

@@ -8,9 +8,14 @@
  *
  *   createWindow(windowId, {name, caption, accessibleName, buttons, background})
  *       A window, hidden until shown, named in the layout `name`; `buttons` are its title bar's, from
- *       the left, each {kind, name, onName}: kind "help", "zoomOut", "zoomIn", "fullScreen",
- *       "maximise" or "close", `name` what a screen reader calls it and `onName` what it calls it
- *       while the window is maximised or the page in full screen.
+ *       the left, each {kind, name, onName, lang}: kind "language", "help", "zoomOut", "zoomIn",
+ *       "fullScreen", "maximise" or "close", `name` what a screen reader calls it and `onName` what
+ *       it calls it while the window is maximised or the page in full screen, `lang` the language
+ *       of its name; the language switch shows its name, the others a figure.
+ *   retitleWindow(windowId, {caption, accessibleName, buttons})
+ *                                 the window's frame again in another language, its buttons as
+ *                                 createWindow's, in the same order
+ *   showLanguage(tag)             the language every text is in now, "ja" or "en"
  *   showWindow(windowId, {left, top, width, height})
  *                                 shows the hidden window, its title bar at (left, top), its client
  *                                 area width × height below it; without a place, brings it to the
@@ -91,6 +96,9 @@
  *   screenResized(width, height, frameWidth, frameHeight)
  *                                    the page's size, once connected and whenever it changes, and
  *                                    how much wider and taller a window's frame is than its client area
+ *   languagesPreferred(tags)         once connected: the address's ?lang= and the browser's preferred
+ *                                    languages, first the most wanted, separated by commas
+ *   languageRequested()              the menu's language switch
  *   start()                          the button of the ended page
  *
  * A call about a window or control that is no longer there does nothing.
@@ -185,6 +193,7 @@ function titleButtonAction(windowId, kind) {
         fullScreen: () => fullScreen.toggle(),
         maximise: () => report('maximiseRequested', windowId),
         close: () => report('windowClosed', windowId),
+        language: () => report('languageRequested'),
     }[kind];
 }
 
@@ -193,18 +202,53 @@ function createTitleButton(windowId, props) {
     button.type = 'button';
     button.className = `title-button ${props.kind}`;
     button.dataset.kind = props.kind;
-    button.names = [props.name, props.onName];
-    button.setAttribute('aria-label', props.name);
-    button.title = props.name;
     button.tabIndex = -1; // like the desktop's title bar, out of the window's Tab order
     button.hidden = props.kind === 'fullScreen' && !fullScreen.available();
-    const figure = button.appendChild(document.createElementNS('http://www.w3.org/2000/svg', 'svg'));
-    figure.setAttribute('viewBox', '0 0 12 12');
-    figure.setAttribute('aria-hidden', 'true');
-    const path = figure.appendChild(document.createElementNS('http://www.w3.org/2000/svg', 'path'));
-    path.setAttribute('d', buttonFigures[props.kind]);
+    if (props.kind !== 'language') {
+        const figure = button.appendChild(document.createElementNS('http://www.w3.org/2000/svg', 'svg'));
+        figure.setAttribute('viewBox', '0 0 12 12');
+        figure.setAttribute('aria-hidden', 'true');
+        const path = figure.appendChild(document.createElementNS('http://www.w3.org/2000/svg', 'path'));
+        path.setAttribute('d', buttonFigures[props.kind]);
+    }
+    nameTitleButton(button, props);
     button.addEventListener('click', titleButtonAction(windowId, props.kind));
     return button;
+}
+
+// The language switch says the language it goes to, in that language; the others are named only.
+function nameTitleButton(button, props) {
+    button.names = [props.name, props.onName];
+    button.lang = props.lang;
+    if (props.kind === 'language')
+        button.textContent = props.name;
+    showButtonOn(button, button.classList.contains('on'));
+}
+
+function retitleWindow(windowId, props) {
+    const frame = windows.get(windowId);
+    if (!frame)
+        return;
+    showTitle(frame.element, props);
+    const buttons = frame.element.querySelectorAll('.title-button');
+    props.buttons.forEach((button, at) => nameTitleButton(buttons[at], button));
+}
+
+function showTitle(element, props) {
+    element.setAttribute('aria-label', props.accessibleName);
+    const title = element.querySelector('.title-bar > h2');
+    title.textContent = props.caption;
+    title.hidden = !props.caption; // the menu's bar stays empty, and no screen reader should find a blank heading
+}
+
+function showLanguage(tag) {
+    document.documentElement.lang = tag;
+}
+
+// A link a teacher hands out may name the language (?lang=en); otherwise the browser's own choice.
+function preferredLanguages() {
+    const asked = new URLSearchParams(location.search).get('lang');
+    return [...(asked ? [asked] : []), ...navigator.languages];
 }
 
 // A button that puts back what it did is named for that while it is on.
@@ -222,14 +266,12 @@ function createWindow(windowId, props) {
     element.className = 'window';
     element.hidden = true;
     element.setAttribute('role', 'dialog');
-    element.setAttribute('aria-label', props.accessibleName);
     element.dataset.window = props.name;
 
     const titleBar = element.appendChild(document.createElement('div'));
     titleBar.className = 'title-bar';
-    const title = titleBar.appendChild(document.createElement('h2'));
-    title.textContent = props.caption;
-    title.hidden = !props.caption; // the menu's bar stays empty, and no screen reader should find a blank heading
+    titleBar.appendChild(document.createElement('h2'));
+    showTitle(element, props);
     for (const button of props.buttons)
         titleBar.appendChild(createTitleButton(windowId, button));
     dragByTitle(windowId, element, titleBar);
@@ -482,6 +524,7 @@ const heldBack = {
     [protocol.Change.BarValue]: onControl((control, value, text) => control.setValue(value, text)),
     [protocol.Change.BarThumb]: onControl((control, value) => control.showThumb(value)),
     [protocol.Change.Description]: onControl((control, value, text) => describeControl(control.element, text)),
+    [protocol.Change.Name]: onControl((control, value, text) => control.element.setAttribute('aria-label', text)),
     [protocol.Change.Announcement]: (windowId, controlId, value, text) => announce(text),
 };
 
@@ -496,6 +539,8 @@ function update(changes, texts) {
 
 export const page = {
     createWindow,
+    retitleWindow,
+    showLanguage,
     showWindow,
     hideWindow,
     setClientSize,
@@ -512,6 +557,7 @@ export const page = {
     placeWindow,
     connect(connected) {
         program = connected;
+        report('languagesPreferred', preferredLanguages().join(','));
         reportScreen();
     },
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes every character the program can show into one text file, for cutting the label font.
 
-From C++ sources only the string literals count; from the page's own files every character does.
+From C++ sources only the string literals count, from the catalogues only the translations; from the
+page's own files every character does.
 Printable ASCII is always in, since numbers and codes are made of it at run time.
 Usage: shown_text.py OUTPUT SOURCE...
 """
@@ -16,6 +17,8 @@ def shown(path):
     text = Path(path).read_text(encoding="utf-8")
     if path.endswith((".cpp", ".h")):
         return "".join(LITERAL.findall(text))
+    if path.endswith(".po"):
+        return "".join(LITERAL.findall(line)[0] for line in text.splitlines() if line.startswith(("msgstr", '"')))
     return text
 
 

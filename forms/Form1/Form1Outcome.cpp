@@ -10,8 +10,10 @@ using namespace common;
 std::string Form1::SharesOutcome() const
 {
     const Int16 v = HScroll1().Value();
-    return "赤 " + DecimalText(v) + "％、青 " + DecimalText(Sub16(100, v)) + "％、"
-        + ColourText(Picture1().BackColor());
+    // TRANSLATORS: {red} and {blue} are the shares in percent, {colour} the mixed colour.
+    return Language().Say("赤 {red}％、青 {blue}％、{colour}",
+        { { "red", DecimalText(v) }, { "blue", DecimalText(Sub16(100, v)) },
+            { "colour", ColourText(Picture1().BackColor(), Language()) } });
 }
 
 void Form1::BindOutcomes()

@@ -10,7 +10,10 @@ using namespace common;
 std::string Form2::MixOutcome() const
 {
     const ColourValue colour = Picture1().BackColor();
-    return TripleText(colour) + "、16進数 " + Label4().Caption() + "、" + ColourWordText(colour);
+    // TRANSLATORS: {triple} is "(255,128,0)", {code} the hexadecimal code "FF8000", {word} "orange".
+    return Language().Say("{triple}、16進数 {code}、{word}",
+        { { "triple", TripleText(colour) }, { "code", Label4().Caption() },
+            { "word", ColourWordText(colour, Language()) } });
 }
 
 void Form2::BindOutcomes()

@@ -41,7 +41,7 @@ private:
     void DrawOverlap();
 
     // What a screen reader says after an action, and what the pictures say they show.
-    static std::string SwatchOutcome(const std::string& colour, toolkit::PictureBox& swatch);
+    std::string SwatchOutcome(const std::string& colour, toolkit::PictureBox& swatch) const;
     std::string BoundaryText() const;
     std::string StripText() const;
     std::string OverlapOutcome() const;

@@ -10,7 +10,7 @@ std::string Form5::LiquidText() const
 {
     const ColourValue liquid
         = RGB(Mul16(10, HScroll1().Value()), Mul16(10, HScroll2().Value()), Mul16(10, HScroll3().Value()));
-    return "液体 (liquid) " + ColourText(liquid);
+    return Language().Say("液体 (liquid) {colour}", { { "colour", ColourText(liquid, Language()) } });
 }
 
 // The flask stays empty until the first drawing, whose figure it keeps as the calls that drew it; every

@@ -12,15 +12,16 @@ std::string Form6::ScanText() const
     if (!LastScan.Done())
         return "";
     const std::string count = DecimalText(static_cast<Int32>(LastScan.KeyCount()));
-    return "キーの色の点 " + count + " 個 (" + count + " key-colour points)";
+    return Language().Say("キーの色の点 {count} 個 ({count} key-colour points)", { { "count", count } });
 }
 
 std::string Form6::ChangeOutcome() const
 {
     if (!LastScan.Done())
-        return "初期設定がまだなので、塗った点は 0 個 (no scan yet, so no point was painted)";
+        return Language().Say("初期設定がまだなので、塗った点は 0 個 (no scan yet, so no point was painted)");
     const std::string count = DecimalText(static_cast<Int32>(LastScan.KeyCount()));
-    return count + " 個の点を塗った (painted " + count + " points)、" + ColourText(NewColour());
+    return Language().Say("{count} 個の点を塗った (painted {count} points)、{colour}",
+        { { "count", count }, { "colour", ColourText(NewColour(), Language()) } });
 }
 
 // The colour "色 ちぇ～んじ" paints.
@@ -29,7 +30,10 @@ ColourValue Form6::NewColour() const
     return RGB(Mul16(10, HScroll1().Value()), Mul16(10, HScroll2().Value()), Mul16(10, HScroll3().Value()));
 }
 
-std::string Form6::NewColourText() const { return "新しい色 (new colour) " + ColourText(NewColour()); }
+std::string Form6::NewColourText() const
+{
+    return Language().Say("新しい色 (new colour) {colour}", { { "colour", ColourText(NewColour(), Language()) } });
+}
 
 // The liquid's colour is read off the picture at the first recorded point, so the photo tells the
 // colour it shows; a reopened window has its scale in twips again until the next colour change.
@@ -40,7 +44,9 @@ std::string Form6::PhotoText() const
     const auto first = LastScan.FirstKey();
     if (first && picture.ScaleWidth() == LastScan.ScanWidth() && picture.ScaleHeight() == LastScan.ScanHeight()) {
         const auto [x, y] = *first;
-        now += "、液体 (liquid) " + ColourText(picture.Point(static_cast<float>(x), static_cast<float>(y)));
+        now = Language().Say("{scan}、液体 (liquid) {colour}",
+            { { "scan", now },
+                { "colour", ColourText(picture.Point(static_cast<float>(x), static_cast<float>(y)), Language()) } });
     }
     return now;
 }

@@ -7,8 +7,12 @@
 #include <vector>
 
 using namespace palettra::common;
+using palettra::texts::Japanese;
+using palettra::texts::LanguageFor;
 
 namespace {
+
+const palettra::texts::Language& English = LanguageFor("en");
 
 struct Named {
     int r, g, b;
@@ -27,8 +31,8 @@ TEST_P(ColourWords, NameTheColourInBothLanguages)
 {
     const Named& named = GetParam();
     const ColourWord word = NameColour(RGB(named.r, named.g, named.b));
-    EXPECT_EQ(word.japanese, named.japanese);
-    EXPECT_EQ(word.english, named.english);
+    EXPECT_EQ(word.In(Japanese()), named.japanese);
+    EXPECT_EQ(word.In(English), named.english);
 }
 
 // The mixer's corners, the key colour, the colours the windows' own examples name, and one
@@ -69,7 +73,7 @@ TEST_P(ChannelSteps, ChangeWordOnlyAtTheBounds)
     for (const int v : steps) {
         while (v > word->first)
             ++word;
-        EXPECT_EQ(NameColour(RGB(v * ramp.red, v * ramp.green, v * ramp.blue)).english, word->second) << "at " << v;
+        EXPECT_EQ(NameColour(RGB(v * ramp.red, v * ramp.green, v * ramp.blue)).In(English), word->second) << "at " << v;
     }
 }
 
@@ -83,10 +87,12 @@ INSTANTIATE_TEST_SUITE_P(Steps, ChannelSteps,
         Ramp { "Yellow", 1, 1, 0, { { 40, "black" }, { 150, "dark yellow" }, { 255, "yellow" } } }),
     [](const testing::TestParamInfo<Ramp>& info) { return info.param.name; });
 
+// The Japanese interface glosses the word in English; the English one has the English alone.
 TEST(ColourText, WritesTheTripleWithoutBlanksThenTheWord)
 {
-    EXPECT_EQ(ColourText(RGB(255, 128, 0)), "(255,128,0)、橙 (orange)");
-    EXPECT_EQ(ColourText(RGB(0, 0, 0)), "(0,0,0)、黒 (black)");
+    EXPECT_EQ(ColourText(RGB(255, 128, 0), Japanese()), "(255,128,0)、橙 (orange)");
+    EXPECT_EQ(ColourText(RGB(0, 0, 0), Japanese()), "(0,0,0)、黒 (black)");
+    EXPECT_EQ(ColourText(RGB(200, 150, 255), English), "(200,150,255), light purple");
 }
 
 } // namespace

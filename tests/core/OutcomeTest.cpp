@@ -206,7 +206,7 @@ class KeyboardHelpKeys : public testing::TestWithParam<Help> { };
 TEST_P(KeyboardHelpKeys, NameOnlyTheKeysTheWindowHas)
 {
     const Help& help = GetParam();
-    const std::string text = toolkit::KeyboardHelp(*help.layout).text;
+    const std::string text = toolkit::KeyboardHelp(*help.layout, texts::Japanese()).text;
     EXPECT_EQ(text.find("scroll bars") != std::string::npos, help.bars);
     EXPECT_EQ(text.find("Space or Enter") != std::string::npos, help.buttons);
     EXPECT_EQ(text.find("keys do nothing there") != std::string::npos, help.pictures);
@@ -218,8 +218,9 @@ TEST_P(KeyboardHelpKeys, NameOnlyTheKeysTheWindowHas)
 TEST_P(KeyboardHelpKeys, OnThePageTellWhatAFingerDoes)
 {
     const Help& help = GetParam();
-    const std::string keys = toolkit::KeyboardHelp(*help.layout).text;
-    const std::string text = toolkit::KeyboardHelp(*help.layout, toolkit::HelpFor::KeysAndTouch).text;
+    const std::string keys = toolkit::KeyboardHelp(*help.layout, texts::Japanese()).text;
+    const std::string text
+        = toolkit::KeyboardHelp(*help.layout, texts::Japanese(), toolkit::HelpFor::KeysAndTouch).text;
     const auto has = [&](const char* words) { return text.find(words) != std::string::npos; };
     EXPECT_EQ(text.substr(0, keys.find("Esc ")), keys.substr(0, keys.find("Esc ")));
     EXPECT_EQ(has("when the finger lifts"), help.bars);

@@ -98,7 +98,7 @@ TEST(KeyboardHelp, ListsEveryTabStopInTheOrderTabVisitsThem)
         &catalogue.Open(catalogue.form2), &catalogue.Open(catalogue.form3), &catalogue.Open(catalogue.form4),
         &catalogue.Open(catalogue.form5), &catalogue.Open(catalogue.form6) };
     for (const toolkit::Window* window : windows) {
-        const std::string help = toolkit::KeyboardHelp(window->Layout()).text;
+        const std::string help = toolkit::KeyboardHelp(window->Layout(), texts::Japanese()).text;
         EXPECT_NE(help.find(": " + TabChain(WindowOf(*window)) + "\n"), std::string::npos) << help;
     }
     EXPECT_EQ(TabChain(WindowOf(*catalogue.form5)),
@@ -122,7 +122,7 @@ TEST(KeyboardHelpKey, F1InAWindowOpensItsHelp)
     });
     QTest::keyClick(&WidgetOf(form.Find<ScrollBar>("HScroll1")), Qt::Key_F1);
     EXPECT_EQ(title.toStdString(), "キーボード (keyboard)");
-    EXPECT_EQ(shown.toStdString(), toolkit::KeyboardHelp(Form5Layout).text);
+    EXPECT_EQ(shown.toStdString(), toolkit::KeyboardHelp(Form5Layout, texts::Japanese()).text);
 }
 
 } // namespace

@@ -2,16 +2,26 @@
 
 namespace palettra::toolkit {
 
-std::string FixedName(const ControlLayout& control)
+std::string FixedName(const ControlLayout& control, const texts::Language& language)
 {
     if (!control.accessibleName.empty())
-        return control.accessibleName;
-    return control.kind == Kind::Label ? std::string() : control.caption;
+        return language.Say(control.accessibleName);
+    return control.kind == Kind::Label ? std::string() : language.Say(control.caption);
 }
 
-std::string WindowName(const WindowLayout& window)
+std::string WindowName(const WindowLayout& window, const texts::Language& language)
 {
-    return window.accessibleName.empty() ? window.caption : window.accessibleName;
+    return language.Say(window.accessibleName.empty() ? window.caption : window.accessibleName);
+}
+
+std::string WindowTitle(const WindowLayout& window, const texts::Language& language)
+{
+    return language.Say(window.caption);
+}
+
+std::string Purpose(const ControlLayout& control, const texts::Language& language)
+{
+    return language.Say(control.description);
 }
 
 } // namespace palettra::toolkit

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "texts/Language.h"
+
 #include <string>
 
 namespace palettra::toolkit {
 
 // A control's description: what it is for, then, when there is something to tell, what the window
 // shows now.
-std::string DescriptionNow(const std::string& purpose, const std::string& now);
+std::string DescriptionNow(const std::string& purpose, const std::string& now, const texts::Language& language);
 
 } // namespace palettra::toolkit

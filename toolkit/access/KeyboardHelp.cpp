@@ -14,11 +14,13 @@ namespace palettra::toolkit {
 
 namespace {
 
-    std::string TabOrder(const WindowLayout& layout)
+    std::string TabOrder(const WindowLayout& layout, const texts::Language& language)
     {
+        // TRANSLATORS: what comes between two names of a list, as in "Red、Green、Blue".
+        const std::string between = language.Say("、");
         std::string text;
         for (const ControlLayout* control : TabStops(layout))
-            text += (text.empty() ? "" : "、") + FixedName(*control);
+            text += (text.empty() ? "" : between) + FixedName(*control, language);
         return text;
     }
 
@@ -32,55 +34,60 @@ namespace {
     bool HasBars(const WindowLayout& layout) { return Has(layout, { Kind::HScrollBar, Kind::VScrollBar }); }
     bool HasButtons(const WindowLayout& layout) { return Has(layout, { Kind::CommandButton }); }
 
-    std::string TitleButtonTouch(TitleButton button)
+    std::string TitleButtonTouch(TitleButton button, const texts::Language& language)
     {
         switch (button) {
+        case TitleButton::Language:
+            return texts::LanguageButtonTouch(language, NextAfter(language).Name());
         case TitleButton::Help:
-            return texts::HelpButtonTouch();
+            return texts::HelpButtonTouch(language);
         case TitleButton::ZoomOut:
-            return texts::ZoomOutButtonTouch();
+            return texts::ZoomOutButtonTouch(language);
         case TitleButton::ZoomIn:
-            return texts::ZoomInButtonTouch();
+            return texts::ZoomInButtonTouch(language);
         case TitleButton::FullScreen:
-            return texts::FullScreenButtonTouch();
+            return texts::FullScreenButtonTouch(language);
         case TitleButton::Maximise:
-            return texts::MaximiseButtonTouch();
+            return texts::MaximiseButtonTouch(language);
         case TitleButton::Close:
             break;
         }
-        return texts::CloseButtonTouch();
+        return texts::CloseButtonTouch(language);
     }
 
     // What a finger does on the window's controls, and on its title bar with the buttons it has.
-    std::string TouchLines(const WindowLayout& layout)
+    std::string TouchLines(const WindowLayout& layout, const texts::Language& language)
     {
         std::string text;
         if (HasBars(layout))
-            text += texts::ScrollBarTouch() + "\n";
+            text += texts::ScrollBarTouch(language) + "\n";
         if (HasButtons(layout))
-            text += texts::ButtonTouch() + "\n";
-        text += texts::TitleBarTouch() + "\n";
+            text += texts::ButtonTouch(language) + "\n";
+        text += texts::TitleBarTouch(language) + "\n";
         for (const TitleButton button : TitleBarButtons(layout))
-            text += TitleButtonTouch(button) + "\n";
+            text += TitleButtonTouch(button, language) + "\n";
         return text;
     }
 
 } // namespace
 
-texts::Message KeyboardHelp(const WindowLayout& layout, HelpFor reader)
+texts::Message KeyboardHelp(const WindowLayout& layout, const texts::Language& language, HelpFor reader)
 {
-    std::string text = texts::TabKeys(TabOrder(layout)) + "\n";
+    std::string text = texts::TabKeys(language, TabOrder(layout, language)) + "\n";
     if (HasBars(layout))
-        text += texts::ScrollBarKeys() + "\n";
+        text += texts::ScrollBarKeys(language) + "\n";
     if (HasButtons(layout))
-        text += texts::ButtonKeys() + "\n";
+        text += texts::ButtonKeys(language) + "\n";
     if (Has(layout, { Kind::PictureBox }))
-        text += texts::PictureKeys() + "\n";
+        text += texts::PictureKeys(language) + "\n";
     if (reader == HelpFor::KeysAndTouch)
-        text += TouchLines(layout);
-    return { texts::KeyboardHelpTitle(), text + texts::HelpClosing() };
+        text += TouchLines(layout, language);
+    return { texts::KeyboardHelpTitle(language), text + texts::HelpClosing(language) };
 }
 
-void ShowKeyboardHelp(Window& window, HelpFor reader) { window.Peer().ShowHelp(KeyboardHelp(window.Layout(), reader)); }
+void ShowKeyboardHelp(Window& window, HelpFor reader)
+{
+    window.Peer().ShowHelp(KeyboardHelp(window.Layout(), window.Language(), reader));
+}
 
 } // namespace palettra::toolkit

@@ -19,4 +19,12 @@ void CommandButton::SetValue(bool pressed)
 
 void CommandButton::Press() { owner_.Act(*this, click_); }
 
+std::string CommandButton::ShownCaption() const { return owner_.Language().Say(Caption()); }
+
+void CommandButton::Translate()
+{
+    Control::Translate();
+    peer_->ShowCaption(ShownCaption());
+}
+
 } // namespace palettra::toolkit

@@ -12,6 +12,8 @@ public:
     CommandButton(Window& owner, const ControlLayout& layout);
 
     const std::string& Caption() const { return layout_.caption; }
+    // As the face shows it, in the window's language.
+    std::string ShownCaption() const;
     void OnClick(Handler handler) { click_ = std::move(handler); }
 
     // Pressing the button from code runs its click handler before this returns.
@@ -20,6 +22,7 @@ public:
     void Press();
 
     ButtonPeer& Peer() const override { return *peer_; }
+    void Translate() override;
 
 private:
     Handler click_;

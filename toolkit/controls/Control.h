@@ -29,6 +29,8 @@ public:
     const ControlLayout& Layout() const { return layout_; }
     Window& Owner() const { return owner_; }
     virtual ControlPeer& Peer() const = 0;
+    // Shows and names itself again in its window's language, as the control it is.
+    virtual void Translate();
 
     // What it tells an assistive tool: `said` after an action on it, `now` at the end of its description.
     void Tell(Outcome said, Outcome now)

@@ -12,10 +12,18 @@ Label::Label(Window& owner, const ControlLayout& layout)
 {
 }
 
+std::string Label::ShownCaption() const { return owner_.Language().Say(caption_); }
+
 void Label::SetCaption(const std::string& caption)
 {
     caption_ = caption;
-    peer_->ShowCaption(caption_);
+    peer_->ShowCaption(ShownCaption());
+}
+
+void Label::Translate()
+{
+    Control::Translate();
+    peer_->ShowCaption(ShownCaption());
 }
 
 } // namespace palettra::toolkit

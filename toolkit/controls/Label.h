@@ -11,10 +11,14 @@ class Label : public Control {
 public:
     Label(Window& owner, const ControlLayout& layout);
 
+    // As the layout or a handler wrote it, in the source's words.
     const std::string& Caption() const { return caption_; }
+    // As the face shows it, in the window's language.
+    std::string ShownCaption() const;
     void SetCaption(const std::string& caption);
 
     LabelPeer& Peer() const override { return *peer_; }
+    void Translate() override;
 
 private:
     std::string caption_;

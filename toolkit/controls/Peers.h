@@ -21,6 +21,8 @@ public:
     virtual void Place(const Rect& box, double zoom, const TouchReach& touch) = 0;
     // What a screen reader says the control shows now.
     virtual void Describe(const std::string& description) = 0;
+    // What a screen reader calls the control, when the language changes.
+    virtual void Rename(const std::string& name) = 0;
 };
 
 class ScrollBarPeer : public ControlPeer {
@@ -38,8 +40,12 @@ public:
     virtual void ShowCaption(const std::string& caption) = 0;
 };
 
-// A button's face reports presses with CommandButton::Press; it has nothing to be told.
-class ButtonPeer : public ControlPeer { };
+// A button's face reports presses with CommandButton::Press; it is told only its caption again, when
+// the language changes.
+class ButtonPeer : public ControlPeer {
+public:
+    virtual void ShowCaption(const std::string& caption) = 0;
+};
 
 class PicturePeer : public ControlPeer {
 public:
@@ -65,6 +71,9 @@ public:
     // The shapes and lines of the window's surface, in the order they are drawn; handed again
     // whenever the zoom changes.
     virtual void ShowDecorations(const std::vector<Decoration>& decorations) = 0;
+    // The window's title and what a screen reader calls it, again when the language changes; a face
+    // that draws the title bar's buttons asks their names again then.
+    virtual void ShowTitle(const std::string& title, const std::string& name) = 0;
     // The order Tab takes through the controls; the first gets the focus.
     virtual void SetFocusOrder(const std::vector<ControlPeer*>& order) = 0;
     // A run-time error that ended a handler, shown in the report the core wrote for it while the

@@ -27,7 +27,7 @@ PictureBox::PictureBox(Window& owner, const ControlLayout& layout)
 
 Outcome BackColourOf(const PictureBox& swatch)
 {
-    return [&swatch] { return common::ColourText(swatch.BackColor()); };
+    return [&swatch] { return common::ColourText(swatch.BackColor(), swatch.Owner().Language()); };
 }
 
 } // namespace palettra::toolkit

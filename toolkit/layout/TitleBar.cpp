@@ -10,28 +10,33 @@ std::vector<TitleButton> TitleBarButtons(const WindowLayout& layout)
 {
     std::vector<TitleButton> all { TitleButton::Help, TitleButton::ZoomOut, TitleButton::ZoomIn,
         TitleButton::FullScreen, TitleButton::Maximise, TitleButton::Close };
-    if (Logical(layout.clientWidth) >= FingerSide * static_cast<double>(all.size()))
-        return all;
-    return { TitleButton::Help, TitleButton::FullScreen, TitleButton::Close };
+    std::vector<TitleButton> buttons = Logical(layout.clientWidth) >= FingerSide * static_cast<double>(all.size())
+        ? all
+        : std::vector { TitleButton::Help, TitleButton::FullScreen, TitleButton::Close };
+    if (layout.switchesLanguage)
+        buttons.insert(buttons.begin(), TitleButton::Language);
+    return buttons;
 }
 
-std::string TitleButtonName(TitleButton button, bool on)
+std::string TitleButtonName(TitleButton button, const texts::Language& language, bool on)
 {
     switch (button) {
+    case TitleButton::Language:
+        return NextAfter(language).Name();
     case TitleButton::Help:
-        return texts::HelpButtonName();
+        return texts::HelpButtonName(language);
     case TitleButton::ZoomOut:
-        return texts::ZoomOutButtonName();
+        return texts::ZoomOutButtonName(language);
     case TitleButton::ZoomIn:
-        return texts::ZoomInButtonName();
+        return texts::ZoomInButtonName(language);
     case TitleButton::FullScreen:
-        return on ? texts::LeaveFullScreenButtonName() : texts::FullScreenButtonName();
+        return on ? texts::LeaveFullScreenButtonName(language) : texts::FullScreenButtonName(language);
     case TitleButton::Maximise:
-        return on ? texts::RestoreButtonName() : texts::MaximiseButtonName();
+        return on ? texts::RestoreButtonName(language) : texts::MaximiseButtonName(language);
     case TitleButton::Close:
         break;
     }
-    return texts::CloseBoxName();
+    return texts::CloseBoxName(language);
 }
 
 } // namespace palettra::toolkit

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "texts/Language.h"
 #include "toolkit/layout/WindowLayout.h"
 
 #include <string>
@@ -8,15 +9,17 @@
 namespace palettra::toolkit {
 
 // The buttons of a title bar that a face draws itself, for a screen without keys or a window
-// manager: the help, the zoom steps, full screen, maximise and close.
-enum class TitleButton { Help, ZoomOut, ZoomIn, FullScreen, Maximise, Close };
+// manager: the switch to the next language, the help, the zoom steps, full screen, maximise and close.
+enum class TitleButton { Language, Help, ZoomOut, ZoomIn, FullScreen, Maximise, Close };
 
 // A window's buttons in order from the left. A window too narrow for all of them at a finger's size
-// (the menu) keeps the help, full screen and close, which it can use.
+// (the menu) keeps the help, full screen and close, which it can use. The window that switches the
+// language has that switch first.
 std::vector<TitleButton> TitleBarButtons(const WindowLayout& layout);
 
-// What a screen reader calls the button; `on` for a maximised window or a page in full screen,
-// whose button puts it back.
-std::string TitleButtonName(TitleButton button, bool on = false);
+// What a screen reader calls the button in this language; `on` for a maximised window or a page in
+// full screen, whose button puts it back. The language switch is called by the language it switches
+// to, in that language, as it shows it.
+std::string TitleButtonName(TitleButton button, const texts::Language& language, bool on = false);
 
 } // namespace palettra::toolkit

@@ -117,6 +117,7 @@ struct WindowLayout {
     int clientHeight = 10005;
     LayoutColour backColor = Fixed(0xFFFFFF);
     std::string icon {}; // an icon of layouts/assets/; empty for no icon of its own
+    bool switchesLanguage = false; // a face that draws the title bar puts the switch of languages on it
     std::vector<ControlLayout> controls {}; // in creation order
 };
 
