@@ -28,6 +28,8 @@ std::string Language::Say(std::string_view source, std::initializer_list<Value> 
     return text;
 }
 
+bool Language::IsSource() const { return this == &Japanese(); }
+
 const Language& Japanese() { return Languages().front(); }
 
 const Language& LanguageFor(std::string_view tag)

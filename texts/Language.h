@@ -37,7 +37,8 @@ public:
     std::string_view Tag() const { return tag_; }
     // Its name in itself, as a switch between languages offers it.
     std::string Name() const;
-    bool IsSource() const { return catalogue_.empty(); }
+    // Whether it is Japanese, the language the sources are written in.
+    bool IsSource() const;
 
     // The text in this language: the translation of the Japanese source, or the source itself where
     // the catalogue has none (numbers and codes, and whatever a handler wrote).

@@ -63,8 +63,9 @@ def write(output, *catalogues):
             key=lambda pair: pair[0].encode("utf-8"),
         )
         rows = "\n".join(f"        {{ {literal(s)}, {literal(t)} }}," for s, t in translated)
-        arrays.append(f"    constexpr Translation {tag}[] {{\n{rows}\n    }};\n")
-        languages.append(f'Language("{tag}", {tag})')
+        if rows:  # a catalogue just begun has nothing yet, and C++ has no empty array
+            arrays.append(f"    constexpr Translation {tag}[] {{\n{rows}\n    }};\n")
+        languages.append(f'Language("{tag}", {tag if rows else "{}"})')
     Path(output).write_text(
         "// Written by texts/catalogue.py from texts/po/*.po.\n"
         '#include "texts/Language.h"\n\n'

@@ -1,5 +1,6 @@
 # Runs the snapshot tool into an empty directory and checks that it wrote every window's picture as a PNG
-# of the window's client size: the menu strip, the six tool windows, and the flask again at 200 %.
+# of the window's client size: the menu strip, the six tool windows, the flask again at 200 % and the
+# mixer again in English.
 #
 # cmake -DSNAPSHOT=... -DDIRECTORY=... -P CheckSnapshot.cmake
 cmake_minimum_required(VERSION 3.25)
@@ -7,6 +8,7 @@ cmake_minimum_required(VERSION 3.25)
 set(pictures
     menu.png:120:667
     form2-rgb.png:800:667
+    form2-rgb-en.png:800:667
     form1-percent.png:800:667
     form3-overlap.png:800:667
     form4-square.png:800:667

@@ -8,6 +8,7 @@
 #include "desktop/DesktopFace.h"
 #include "desktop/WindowWidget.h"
 #include "shell/Catalogue.h"
+#include "texts/Language.h"
 #include "toolkit/controls/CommandButton.h"
 #include "toolkit/controls/ScrollBar.h"
 
@@ -53,6 +54,9 @@ public:
         flask.ZoomTo(2);
         Save(flask, "form5-flask-200.png");
         Save(Photo(), "form6-photo.png");
+        // The same mixer, switched to English as it stands.
+        catalogue_.SpeakIn(texts::LanguageFor("en"));
+        Save(RgbMixer(), "form2-rgb-en.png");
         return !failed_;
     }
 

@@ -3,6 +3,7 @@
 #include "forms/Form1/Form1.h"
 #include "tests/AllLayouts.h"
 #include "tests/desktop/Widgets.h"
+#include "texts/Language.h"
 #include "toolkit/layout/Twips.h"
 #include "toolkit/layout/Zoom.h"
 
@@ -13,6 +14,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace palettra;
@@ -36,17 +38,22 @@ const std::map<std::pair<std::string, std::string>, std::vector<std::string>> Wr
     { { "Form1", "Label2" }, { "100" } },
 };
 
-// At every zoom step the font and the box grow together, each rounded to whole pixels on its own.
-class CaptionFit : public testing::TestWithParam<double> { };
+// At every zoom step the font and the box grow together, each rounded to whole pixels on its own; in
+// every language.
+class CaptionFit : public testing::TestWithParam<std::tuple<double, const char*>> {
+protected:
+    double Zoom() const { return std::get<0>(GetParam()); }
+    const texts::Language& Language() const { return texts::LanguageFor(std::get<1>(GetParam())); }
+};
 
 TEST_P(CaptionFit, EveryCaptionFitsItsLabel)
 {
-    const double zoom = GetParam();
+    const double zoom = Zoom();
     for (const WindowLayout* layout : AllLayouts) {
         for (const ControlLayout& row : layout->controls) {
             if (row.kind != Kind::Label)
                 continue;
-            std::vector<std::string> texts { row.caption };
+            std::vector<std::string> texts { Language().Say(row.caption) };
             if (auto later = WrittenLater.find({ layout->name, row.name }); later != WrittenLater.end())
                 texts.insert(texts.end(), later->second.begin(), later->second.end());
             const QFontMetrics metrics(LabelFont(row.font, zoom));
@@ -66,19 +73,22 @@ TEST_P(CaptionFit, EveryCaptionFitsItsLabel)
 // Buttons keep the application's font, at the window's zoom.
 TEST_P(CaptionFit, EveryButtonCaptionFitsItsButton)
 {
-    const double zoom = GetParam();
+    const double zoom = Zoom();
     const QFontMetrics metrics(ButtonFont(zoom));
     for (const WindowLayout* layout : AllLayouts)
         for (const ControlLayout& row : layout->controls)
             if (row.kind == Kind::CommandButton) {
-                EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(row.caption)), Pixels(row.width, zoom))
+                EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(Language().Say(row.caption))),
+                    Pixels(row.width, zoom))
                     << layout->name << " " << row.name << "(" << row.index << ")";
             }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryZoomStep, CaptionFit, testing::ValuesIn(ZoomSteps), [](const testing::TestParamInfo<double>& info) {
-        return "At" + std::to_string(static_cast<int>(info.param * 100));
+INSTANTIATE_TEST_SUITE_P(EveryZoomStep, CaptionFit,
+    testing::Combine(testing::ValuesIn(ZoomSteps), testing::Values("ja", "en")),
+    [](const testing::TestParamInfo<std::tuple<double, const char*>>& info) {
+        return std::string(std::get<1>(info.param)) + "At"
+            + std::to_string(static_cast<int>(std::get<0>(info.param) * 100));
     });
 
 TEST(LabelFont, ACaptionWiderThanItsBoxIsShownWhole)
