@@ -6,7 +6,7 @@ import { moduleBytes } from './module_bytes.js';
 import { page } from './page.js';
 
 createPalettra({ wasmBinary: moduleBytes() }).then((module) => {
-    if (location.search === '?failing-handler')
+    if (new URLSearchParams(location.search).has('failing-handler'))
         document.body.dataset.finishedRuns = module.runFailingHandler(page);
     else
         document.body.dataset.benchmarks = module.runBenchmarks(page);

@@ -25,6 +25,7 @@
 // and says what its driver cannot do: `keysPressButtons` is false where a key sent by the driver
 // reaches the page but never presses a button (Firefox over BiDi, even on a bare <button>), and
 // `emulates` whether it gives the page a device's pixel ratio (`scale`) and touch screen (`touch`)
+// and prefers a language of the test's choosing (`language`; else the page is asked by its address)
 // as openEngine is asked; where it cannot, the page has the engine's own (one, and a mouse).
 import { spawn } from 'node:child_process';
 import { existsSync, writeFileSync, mkdtempSync, rmSync } from 'node:fs';
@@ -57,11 +58,15 @@ const chord = (key) => (key.length > 1 && key.includes('+') ? key.split('+') : [
 
 // A device: its viewport's size, its CSS pixel's device pixels and whether it has a touch screen.
 // Chromium has touch unless told otherwise, for the drags of the page's test and its storm.
-export async function openEngine(name, { width = 1366, height = 800, scale = 1, touch = name === 'chromium' } = {}) {
-    return name === 'webkit' ? openWebKit(width, height) : openPuppeteer(name, { width, height, scale, touch });
+// `language` is the one the browser prefers, which the page speaks: Japanese unless a test asks for
+// another, whatever the machine's own.
+export async function openEngine(name,
+    { width = 1366, height = 800, scale = 1, touch = name === 'chromium', language = 'ja' } = {}) {
+    return name === 'webkit' ? openWebKit(width, height, language)
+        : openPuppeteer(name, { width, height, scale, touch, language });
 }
 
-async function openPuppeteer(name, { width, height, scale, touch }) {
+async function openPuppeteer(name, { width, height, scale, touch, language }) {
     const { default: puppeteer } = await import('puppeteer-core');
     const viewport = (width, height) => ({ width, height, deviceScaleFactor: scale, hasTouch: touch, isMobile: false });
     const browser = await puppeteer.launch({
@@ -74,10 +79,12 @@ async function openPuppeteer(name, { width, height, scale, touch }) {
         // first, which a storm's drags can make on a loaded machine.
         args: name === 'chromium'
             ? ['--no-sandbox', '--disable-dev-shm-usage', '--hide-scrollbars', '--disable-background-networking',
-                '--disable-component-update', '--disable-sync', '--no-first-run', '--overscroll-history-navigation=0']
+                '--disable-component-update', '--disable-sync', '--no-first-run', '--overscroll-history-navigation=0',
+                `--lang=${language}`, `--accept-lang=${language}`]
             : [],
         // Gecko takes its pointer from the system, which a preference stands in for: 1 is a finger alone.
-        extraPrefsFirefox: { 'dom.w3c_touch_events.enabled': 1, ...(touch ? { 'ui.primaryPointerCapabilities': 1 } : {}) },
+        extraPrefsFirefox: { 'dom.w3c_touch_events.enabled': 1, 'intl.accept_languages': language,
+            ...(touch ? { 'ui.primaryPointerCapabilities': 1 } : {}) },
     });
     const page = (await browser.pages())[0] ?? (await browser.newPage());
     await page.setViewport(viewport(width, height)); // Firefox takes the default as its window's size
@@ -90,7 +97,7 @@ async function openPuppeteer(name, { width, height, scale, touch }) {
         name,
         version: await browser.version(),
         keysPressButtons: name !== 'firefox',
-        emulates: { scale: true, touch: true },
+        emulates: { scale: true, touch: true, language: true },
         async open(url, beforeStart) {
             if (beforeStart)
                 await page.evaluateOnNewDocument(beforeStart);
@@ -227,7 +234,16 @@ async function startDisplay(width, height) {
     }
 }
 
-async function openWebKit(width, height) {
+// WebKitGTK takes the languages it prefers from a locale of its process that the system has, and
+// this one has none but C: the address asks for the language instead (?lang=), where none is named.
+function inLanguage(url, language) {
+    const address = new URL(url);
+    if (!address.searchParams.has('lang'))
+        address.searchParams.set('lang', language);
+    return address.href;
+}
+
+async function openWebKit(width, height, language) {
     // Room for the largest screen a later resize asks for.
     const screen = await startDisplay(Math.max(width, 2560), Math.max(height, 1600));
     const port = await freePort();
@@ -275,11 +291,11 @@ async function openWebKit(width, height) {
         name: 'webkit',
         version: `${capabilities.browserName} ${capabilities.browserVersion}`,
         keysPressButtons: true,
-        emulates: { scale: false, touch: false },
+        emulates: { scale: false, touch: false, language: false },
         async open(url, beforeStart) {
             if (beforeStart)
                 throw new Error('WebDriver cannot run a script before the page');
-            await inSession('POST', '/url', { url });
+            await inSession('POST', '/url', { url: inLanguage(url, language) });
         },
         run,
         resize,
