@@ -22,7 +22,9 @@ from gi.repository import Gio, GLib
 
 # After a step Orca has said all it will once its log has been still this long; a busy machine may need more.
 PAUSE = float(os.environ.get("ORCA_SPEECH_PAUSE", "1"))
-MENU = "メニュー (menu)"
+# The program alone runs in this locale, Japanese unless asked otherwise; Orca keeps the caller's.
+LOCALE = os.environ.get("ORCA_SPEECH_LOCALE", "C.UTF-8")
+MENU = "Menu" if LOCALE.startswith("en") else "メニュー (menu)"
 
 
 class Log:
@@ -146,7 +148,7 @@ def run(program, steps):
     try:
         # Qt reads whether a tool listens once, at its start: the program comes after Orca, as a pupil's would.
         bus.wait_for(listening, "Orca to switch accessibility on", seconds=40)
-        app = subprocess.Popen([program], env=dict(os.environ, QT_QPA_PLATFORM="xcb"), **quiet)
+        app = subprocess.Popen([program], env=dict(os.environ, QT_QPA_PLATFORM="xcb", LC_ALL=LOCALE), **quiet)
         bus.window(MENU, seconds=40)
         log.settle()
         for step in steps:

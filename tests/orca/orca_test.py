@@ -1,6 +1,7 @@
 """What Orca really says, read from its debug log by tools/orca-speech: after End on the mixer's red bar
 the colour's triple, after a step of the percentage bar both shares, after the scan the count of the
-points it found. Prints 'N passed, N failed' at the end. Usage: orca_test.py PROGRAM
+points it found; in English the mixer's, and nothing in Japanese. Prints 'N passed, N failed' at the
+end. Usage: orca_test.py PROGRAM [--english]
 """
 
 import os
@@ -14,6 +15,14 @@ EXPECTED = {
     "key=Right": r"notification 赤 51％、青 49％、\(130,0,124\)、暗い紫 \(dark purple\)",
     "click=初期設定": r"notification キーの色の点 \d+ 個 \(\d+ key-colour points\)",
 }
+# The English program: the mixer's window and bar by their English names, then its colour. Orca ends
+# an English sentence with a full stop.
+ENGLISH_STEPS = ["open=RGB → 16.7M colours", "key=End"]
+ENGLISH_EXPECTED = {
+    "open=RGB → 16.7M colours": r"Red scroll bar 0\.",
+    "key=End": r"notification \(255,0,0\), hexadecimal FF0000, red\.",
+}
+JAPANESE = re.compile("[\u3000-\u9fff\uff00-\uffef]")
 
 
 def sections(output):
@@ -29,20 +38,28 @@ def sections(output):
     return said
 
 
-def main(program):
+def main(program, english=False):
     tool = os.path.join(os.path.dirname(os.path.realpath(__file__)), "../../tools/orca-speech")
-    run = subprocess.run([tool, program, *STEPS], capture_output=True, text=True, timeout=200)
+    steps, expected = (ENGLISH_STEPS, ENGLISH_EXPECTED) if english else (STEPS, EXPECTED)
+    locale = dict(os.environ, ORCA_SPEECH_LOCALE="en_US.UTF-8" if english else "C.UTF-8")
+    run = subprocess.run([tool, program, *steps], capture_output=True, text=True, timeout=200, env=locale)
     print(run.stdout, end="")
     print(run.stderr, end="", file=sys.stderr)
     said = sections(run.stdout)
     failed = 0
-    for step, pattern in EXPECTED.items():
+    checks = len(expected)
+    for step, pattern in expected.items():
         heard = any(re.fullmatch(pattern, text) for text in said.get(step, []))
         failed += not heard
         print(("ok   " if heard else "FAIL ") + "after %s Orca says %s" % (step, pattern))
-    print("%d passed, %d failed" % (len(EXPECTED) - failed, failed))
+    if english:
+        japanese = [text for texts in said.values() for text in texts if JAPANESE.search(text)]
+        checks += 1
+        failed += bool(japanese)
+        print(("FAIL " if japanese else "ok   ") + "Orca says nothing in Japanese %s" % japanese)
+    print("%d passed, %d failed" % (checks - failed, failed))
     return 1 if failed or run.returncode else 0
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1]))
+    sys.exit(main(sys.argv[1], "--english" in sys.argv[2:]))
