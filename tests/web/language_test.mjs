@@ -6,19 +6,33 @@ import { MENU, PageSession, parseArguments } from './session.mjs';
 
 const JAPANESE = /[\u3000-\u9fff\uff00-\uffef]/;
 
-// Everything the page shows or tells: texts, names, descriptions and the last announcement; the
-// switch back to Japanese alone is named in Japanese.
+// Everything the page shows or tells: texts, names, descriptions and the last announcement, but for
+// the switch, which says its language in that language.
 function everyText() {
     const texts = [document.getElementById('announcer').textContent];
     for (const element of document.querySelectorAll('#desktop *')) {
-        if (element.closest('[hidden]'))
+        if (element.closest('[hidden], .title-button.language'))
             continue;
         for (const node of element.childNodes)
             if (node.nodeType === Node.TEXT_NODE)
                 texts.push(node.data);
         texts.push(palettraTest.nameOf(element), palettraTest.descriptionOf(element));
     }
-    return texts.map((text) => text.replaceAll('日本語', '')).filter((text) => text.trim());
+    return texts.filter((text) => text.trim());
+}
+
+async function checkEnglish(test, when) {
+    const japanese = (await test.run(everyText)).filter((text) => JAPANESE.test(text));
+    test.check(japanese.length === 0, `${when}, no text is left in Japanese ${JSON.stringify(japanese)}`);
+}
+
+// The switch shows, names and marks the language it goes to.
+async function checkSwitch(test, name, lang) {
+    const shown = await test.run(() => {
+        const button = document.querySelector('.title-button.language');
+        return [button.textContent, button.getAttribute('aria-label'), button.lang];
+    });
+    test.check(shown.join() === [name, name, lang].join(), `the switch offers ${name} (${shown})`);
 }
 
 const language = (test) => test.run(() => document.documentElement.lang);
@@ -33,14 +47,15 @@ async function useTheEnglishMixer(test) {
     await test.engine.keys('End');
     test.check(await test.announced() === '(255,0,0), hexadecimal FF0000, red',
         `the mixer's change is told in English: ${await test.announced()}`);
-    const japanese = (await test.run(everyText)).filter((text) => JAPANESE.test(text));
-    test.check(japanese.length === 0, `no text is left in Japanese ${JSON.stringify(japanese)}`);
+    await checkEnglish(test, 'with the mixer open');
+    await checkSwitch(test, '日本語', 'ja');
 }
 
 async function switchBothWays(test) {
     const before = await test.picture('Form2', 'Picture1', 0);
     await test.press(MENU, '日本語');
     test.check(await language(test) === 'ja', 'the switch turns the page Japanese at once');
+    await checkSwitch(test, 'English', 'en');
     test.check(await test.title('Form2') === 'RGB → 1677万色', 'the open mixer is titled in Japanese');
     test.check((await test.bar('Form2', '赤 (Red)')).value === 255, 'its bar keeps its value');
     test.check(await test.shows('Form2', 'RGB = (255,0,0)') && await test.shows('Form2', 'FF0000'),
@@ -50,6 +65,7 @@ async function switchBothWays(test) {
     await test.press(MENU, 'English');
     test.check(await language(test) === 'en' && (await test.bar('Form2', 'Red')).value === 255,
         'the switch, named in English, turns it back');
+    await checkEnglish(test, 'switched back');
 }
 
 async function main() {
@@ -65,6 +81,7 @@ async function main() {
         await switchBothWays(test);
         await test.load(`${page.href}?lang=ja`);
         test.check(await language(test) === 'ja', 'an address that asks for Japanese wins over the browser');
+        await checkSwitch(test, 'English', 'en');
         const problems = await test.problems();
         test.check(problems.length === 0, `no error reaches the page ${problems.join(' | ')}`);
     } catch (error) {
