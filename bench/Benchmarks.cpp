@@ -6,6 +6,7 @@
 #include "desktop/Application.h"
 #include "desktop/Colours.h"
 #include "desktop/DesktopFace.h"
+#include "desktop/QtRasteriser.h"
 #include "desktop/WindowWidget.h"
 #include "forms/Form1/Form1.h"
 #include "forms/Form2/Form2.h"
@@ -13,6 +14,7 @@
 #include "forms/Form4/Form4.h"
 #include "forms/Form5/Form5.h"
 #include "forms/Form6/Form6.h"
+#include "toolkit/picture/StoredPicture.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -22,6 +24,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -161,12 +164,15 @@ void ReferenceGradient(benchmark::State& state)
     }
 }
 
-// The photo as the window shows it, and the pixel that a sample point of the scan falls on.
+// The photo as the window shows it, and the pixel that a sample point of the scan falls on. The
+// pixels are the ones the program itself carries: the desktop has no file of the photo any more,
+// and an empty image would leave the yardsticks nothing to read.
 struct Photo {
     Photo()
-        : image(
-            QImage(QStringLiteral(":/assets/apparatus.jpg")).copy(0, 0, 280, 496).convertToFormat(QImage::Format_RGB32))
+        : image(desktop::ImageView(toolkit::StoredPicture("apparatus.jpg")).copy(0, 0, 280, 496))
     {
+        if (image.width() != 280 || image.height() != 496)
+            throw std::runtime_error("the stored photo is missing");
     }
     bool Pixel(int x, int y, int& column, int& row) const
     {
