@@ -9,7 +9,7 @@ if (palettraHealth.supported) {
     createPalettra({ wasmBinary: moduleBytes() }).then((module) => {
         const program = new module.Program(page);
         page.connect(program);
-        palettraHealth.memoryBytes = () => module.HEAP8.buffer.byteLength;
+        palettraHealth.heapInUse = () => module.heapInUse();
         program.start();
         performance.mark('palettra-started');
     }).catch((error) => {

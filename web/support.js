@@ -5,7 +5,7 @@
 (function () {
     'use strict';
     var problems = [];
-    window.palettraHealth = { problems: problems, supported: false, memoryBytes: null };
+    window.palettraHealth = { problems: problems, supported: false, heapInUse: null };
     window.addEventListener('error', function (event) {
         problems.push('error: ' + (event.message || (event.target && event.target.tagName)));
     }, true);
