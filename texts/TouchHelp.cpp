@@ -1,19 +1,6 @@
 #include "texts/TouchHelp.h"
 
-#include "texts/Frame.h"
-
 namespace palettra::texts {
-
-namespace {
-
-    // A title bar's button under the title bar's line, by the name a screen reader gives it.
-    std::string TitleButtonItem(const Language& language, const std::string& name, const std::string& what)
-    {
-        // TRANSLATORS: one line of the list of a title bar's buttons: {button} is its name, {what} what it does.
-        return language.Say("・{button}: {what}", { { "button", name }, { "what", what } });
-    }
-
-} // namespace
 
 std::string ButtonTouch(const Language& language)
 {
@@ -35,45 +22,40 @@ std::string TitleBarTouch(const Language& language)
                         "window; its buttons take a tap):");
 }
 
-std::string LanguageButtonTouch(const Language& language, const std::string& next)
+std::string TitleButtonLine(const Language& language, const std::string& name, const std::string& what)
 {
-    return TitleButtonItem(language, next, language.Say("この言語に切り替える (switches to this language)"));
+    // TRANSLATORS: one line of the list of a title bar's buttons: {button} is its name, {what} what it does.
+    return language.Say("・{button}: {what}", { { "button", name }, { "what", what } });
 }
 
-std::string HelpButtonTouch(const Language& language)
+std::string LanguageButtonDoes(const Language& language)
 {
-    return TitleButtonItem(language, HelpButtonName(language), language.Say("このヘルプを開く (opens this help)"));
+    return language.Say("この言語に切り替える (switches to this language)");
 }
 
-std::string ZoomOutButtonTouch(const Language& language)
+std::string HelpButtonDoes(const Language& language) { return language.Say("このヘルプを開く (opens this help)"); }
+
+std::string ZoomOutButtonDoes(const Language& language)
 {
-    return TitleButtonItem(
-        language, ZoomOutButtonName(language), language.Say("一段小さくする (one zoom step smaller)"));
+    return language.Say("一段小さくする (one zoom step smaller)");
 }
 
-std::string ZoomInButtonTouch(const Language& language)
+std::string ZoomInButtonDoes(const Language& language) { return language.Say("一段大きくする (one zoom step larger)"); }
+
+std::string FullScreenButtonDoes(const Language& language)
 {
-    return TitleButtonItem(language, ZoomInButtonName(language), language.Say("一段大きくする (one zoom step larger)"));
+    return language.Say(
+        "ページで画面全体を使い、もう一度で戻す (the page takes the whole screen, a second tap gives it "
+        "back)");
 }
 
-std::string FullScreenButtonTouch(const Language& language)
+std::string MaximiseButtonDoes(const Language& language)
 {
-    return TitleButtonItem(language, FullScreenButtonName(language),
-        language.Say("ページで画面全体を使い、もう一度で戻す (the page takes the whole screen, a second tap gives it "
-                     "back)"));
+    return language.Say("ウィンドウを画面いっぱいに広げ、もう一度で元に戻す。タイトルバーのダブルタップでも同じ (the "
+                        "window fills the screen, a second tap puts it back; a double tap on the title bar does the "
+                        "same)");
 }
 
-std::string MaximiseButtonTouch(const Language& language)
-{
-    return TitleButtonItem(language, MaximiseButtonName(language),
-        language.Say("ウィンドウを画面いっぱいに広げ、もう一度で元に戻す。タイトルバーのダブルタップでも同じ (the "
-                     "window fills the screen, a second tap puts it back; a double tap on the title bar does the "
-                     "same)"));
-}
-
-std::string CloseButtonTouch(const Language& language)
-{
-    return TitleButtonItem(language, CloseBoxName(language), language.Say("ウィンドウを閉じる (closes the window)"));
-}
+std::string CloseButtonDoes(const Language& language) { return language.Say("ウィンドウを閉じる (closes the window)"); }
 
 } // namespace palettra::texts

@@ -11,13 +11,15 @@ namespace palettra::texts {
 std::string ButtonTouch(const Language& language);
 std::string ScrollBarTouch(const Language& language);
 std::string TitleBarTouch(const Language& language);
-// `next` is the language the switch goes to, by its own name.
-std::string LanguageButtonTouch(const Language& language, const std::string& next);
-std::string HelpButtonTouch(const Language& language);
-std::string ZoomOutButtonTouch(const Language& language);
-std::string ZoomInButtonTouch(const Language& language);
-std::string FullScreenButtonTouch(const Language& language);
-std::string MaximiseButtonTouch(const Language& language);
-std::string CloseButtonTouch(const Language& language);
+// One line of the list under it: a button by the name a screen reader gives it, and what it does.
+std::string TitleButtonLine(const Language& language, const std::string& name, const std::string& what);
+// What a tap on each of the title bar's buttons does.
+std::string LanguageButtonDoes(const Language& language);
+std::string HelpButtonDoes(const Language& language);
+std::string ZoomOutButtonDoes(const Language& language);
+std::string ZoomInButtonDoes(const Language& language);
+std::string FullScreenButtonDoes(const Language& language);
+std::string MaximiseButtonDoes(const Language& language);
+std::string CloseButtonDoes(const Language& language);
 
 } // namespace palettra::texts

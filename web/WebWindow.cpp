@@ -13,28 +13,6 @@ using namespace toolkit;
 
 namespace {
 
-    // The page's names for the title bar's buttons.
-    const char* Named(TitleButton button)
-    {
-        switch (button) {
-        case TitleButton::Language:
-            return "language";
-        case TitleButton::Help:
-            return "help";
-        case TitleButton::ZoomOut:
-            return "zoomOut";
-        case TitleButton::ZoomIn:
-            return "zoomIn";
-        case TitleButton::FullScreen:
-            return "fullScreen";
-        case TitleButton::Maximise:
-            return "maximise";
-        case TitleButton::Close:
-            break;
-        }
-        return "close";
-    }
-
     // `lang` is the language the button's name is in: the switch's is the language it switches to.
     emscripten::val TitleButtons(const WindowLayout& layout, const texts::Language& language)
     {
@@ -42,7 +20,7 @@ namespace {
         for (const TitleButton button : TitleBarButtons(layout))
             buttons.call<void>("push",
                 Props()
-                    .Set("kind", Named(button))
+                    .Set("kind", TitleButtonKey(button))
                     .Set("name", TitleButtonName(button, language))
                     .Set("onName", TitleButtonName(button, language, true))
                     .Set("lang",

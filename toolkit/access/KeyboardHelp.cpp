@@ -34,27 +34,6 @@ namespace {
     bool HasBars(const WindowLayout& layout) { return Has(layout, { Kind::HScrollBar, Kind::VScrollBar }); }
     bool HasButtons(const WindowLayout& layout) { return Has(layout, { Kind::CommandButton }); }
 
-    std::string TitleButtonTouch(TitleButton button, const texts::Language& language)
-    {
-        switch (button) {
-        case TitleButton::Language:
-            return texts::LanguageButtonTouch(language, NextAfter(language).Name());
-        case TitleButton::Help:
-            return texts::HelpButtonTouch(language);
-        case TitleButton::ZoomOut:
-            return texts::ZoomOutButtonTouch(language);
-        case TitleButton::ZoomIn:
-            return texts::ZoomInButtonTouch(language);
-        case TitleButton::FullScreen:
-            return texts::FullScreenButtonTouch(language);
-        case TitleButton::Maximise:
-            return texts::MaximiseButtonTouch(language);
-        case TitleButton::Close:
-            break;
-        }
-        return texts::CloseButtonTouch(language);
-    }
-
     // What a finger does on the window's controls, and on its title bar with the buttons it has.
     std::string TouchLines(const WindowLayout& layout, const texts::Language& language)
     {
@@ -65,7 +44,7 @@ namespace {
             text += texts::ButtonTouch(language) + "\n";
         text += texts::TitleBarTouch(language) + "\n";
         for (const TitleButton button : TitleBarButtons(layout))
-            text += TitleButtonTouch(button, language) + "\n";
+            text += TitleButtonHelpLine(button, language) + "\n";
         return text;
     }
 

@@ -22,4 +22,10 @@ std::vector<TitleButton> TitleBarButtons(const WindowLayout& layout);
 // to, in that language, as it shows it.
 std::string TitleButtonName(TitleButton button, const texts::Language& language, bool on = false);
 
+// The button's line in a window's help where a finger taps it: its name and what it does.
+std::string TitleButtonHelpLine(TitleButton button, const texts::Language& language);
+
+// The word a face that draws the buttons knows each one by, as the page does in its script and style.
+const char* TitleButtonKey(TitleButton button);
+
 } // namespace palettra::toolkit
