@@ -14,4 +14,6 @@ std::string LeaveFullScreenButtonName(const Language& language)
     return language.Say("全画面を終える (leave full screen)");
 }
 
+std::string MoreButtonsName(const Language& language) { return language.Say("ほかのボタン (more buttons)"); }
+
 } // namespace palettra::texts

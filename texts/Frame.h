@@ -16,5 +16,6 @@ std::string ZoomInButtonName(const Language& language);
 std::string ZoomOutButtonName(const Language& language);
 std::string FullScreenButtonName(const Language& language);
 std::string LeaveFullScreenButtonName(const Language& language);
+std::string MoreButtonsName(const Language& language);
 
 } // namespace palettra::texts

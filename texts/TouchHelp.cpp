@@ -58,4 +58,9 @@ std::string MaximiseButtonDoes(const Language& language)
 
 std::string CloseButtonDoes(const Language& language) { return language.Say("ウィンドウを閉じる (closes the window)"); }
 
+std::string MoreButtonsDoes(const Language& language)
+{
+    return language.Say("バーに入りきらないボタンを出す (shows the buttons that find no room on the bar)");
+}
+
 } // namespace palettra::texts

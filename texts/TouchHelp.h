@@ -21,5 +21,6 @@ std::string ZoomInButtonDoes(const Language& language);
 std::string FullScreenButtonDoes(const Language& language);
 std::string MaximiseButtonDoes(const Language& language);
 std::string CloseButtonDoes(const Language& language);
+std::string MoreButtonsDoes(const Language& language);
 
 } // namespace palettra::texts

@@ -9,7 +9,8 @@
  *   createWindow(windowId, {name, caption, accessibleName, buttons, background})
  *       A window, hidden until shown, named in the layout `name`; `buttons` are its title bar's, from
  *       the left, each {kind, name, onName, lang}: kind "language", "help", "zoomOut", "zoomIn",
- *       "fullScreen", "maximise" or "close", `name` what a screen reader calls it and `onName` what
+ *       "fullScreen", "maximise", "close" or "more" (shown only while the bar has no room for the
+ *       others, whose rows it unfolds), `name` what a screen reader calls it and `onName` what
  *       it calls it while the window is maximised or the page in full screen, `lang` the language
  *       of its name; the language switch shows its name, the others a figure.
  *   retitleWindow(windowId, {caption, accessibleName, buttons})
@@ -183,6 +184,7 @@ const buttonFigures = {
     fullScreen: 'M1.5 4.5v-3h3M7.5 1.5h3v3M10.5 7.5v3h-3M4.5 10.5h-3v-3',
     maximise: 'M2 2.5h8v7H2zM2 3.5h8',
     close: 'M3 3l6 6M9 3l-6 6',
+    more: 'M2.5 6h.01M6 6h.01M9.5 6h.01',
 };
 
 function titleButtonAction(windowId, kind) {
@@ -194,8 +196,52 @@ function titleButtonAction(windowId, kind) {
         maximise: () => report('maximiseRequested', windowId),
         close: () => report('windowClosed', windowId),
         language: () => report('languageRequested'),
+        more: () => {
+            const titleBar = windows.get(windowId).element.querySelector('.title-bar');
+            unfold(titleBar, !titleBar.classList.contains('unfolded'));
+        },
     }[kind];
 }
+
+// "More" shows only while a button has wrapped onto the bar's hidden rows.
+function fitTitleButtons(titleBar) {
+    const more = titleBar.querySelector('.title-button.more');
+    if (!more)
+        return;
+    unfold(titleBar, false);
+    more.hidden = true;
+    titleBar.classList.remove('crowded');
+    const rows = [...titleBar.querySelectorAll('.title-button:not([hidden])')].map((button) => button.offsetTop);
+    const crowded = rows.some((top) => top >= titleBar.clientHeight);
+    titleBar.classList.toggle('crowded', crowded);
+    more.hidden = !crowded;
+}
+
+// The rows lie over the window's client area, which stays where it is; a second tap, a tap on a
+// button or anywhere else, or Escape, folds them again.
+function unfold(titleBar, open) {
+    titleBar.classList.toggle('unfolded', open);
+    titleBar.querySelector('.title-button.more')?.setAttribute('aria-expanded', String(open));
+    const rowHeight = parseFloat(getComputedStyle(titleBar).getPropertyValue('--title-height'));
+    titleBar.style.marginBottom = open ? `${rowHeight - titleBar.offsetHeight}px` : '';
+}
+
+function foldTitleBars(except) {
+    for (const titleBar of document.querySelectorAll('.title-bar.unfolded'))
+        if (titleBar !== except)
+            unfold(titleBar, false);
+}
+
+document.addEventListener('pointerdown', (event) => foldTitleBars(event.target.closest?.('.title-bar')), { capture: true });
+document.addEventListener('keydown', (event) => event.key === 'Escape' && foldTitleBars(), { capture: true });
+// Only a new width refits a bar: unfolding it makes it taller.
+const titleBarWidths = new WeakMap();
+const titleBarSizes = new ResizeObserver((entries) => entries.forEach(({ target, borderBoxSize: [{ inlineSize }] }) => {
+    if (titleBarWidths.get(target) === inlineSize)
+        return;
+    titleBarWidths.set(target, inlineSize);
+    fitTitleButtons(target);
+}));
 
 function createTitleButton(windowId, props) {
     const button = document.createElement('button');
@@ -203,7 +249,7 @@ function createTitleButton(windowId, props) {
     button.className = `title-button ${props.kind}`;
     button.dataset.kind = props.kind;
     button.tabIndex = -1; // like the desktop's title bar, out of the window's Tab order
-    button.hidden = props.kind === 'fullScreen' && !fullScreen.available();
+    button.hidden = props.kind === 'more' || (props.kind === 'fullScreen' && !fullScreen.available());
     if (props.kind !== 'language') {
         const figure = button.appendChild(document.createElementNS('http://www.w3.org/2000/svg', 'svg'));
         figure.setAttribute('viewBox', '0 0 12 12');
@@ -212,7 +258,12 @@ function createTitleButton(windowId, props) {
         path.setAttribute('d', buttonFigures[props.kind]);
     }
     nameTitleButton(button, props);
-    button.addEventListener('click', titleButtonAction(windowId, props.kind));
+    const action = titleButtonAction(windowId, props.kind);
+    button.addEventListener('click', () => {
+        if (props.kind !== 'more')
+            foldTitleBars();
+        action();
+    });
     return button;
 }
 
@@ -232,6 +283,7 @@ function retitleWindow(windowId, props) {
     showTitle(frame.element, props);
     const buttons = frame.element.querySelectorAll('.title-button');
     props.buttons.forEach((button, at) => nameTitleButton(buttons[at], button));
+    fitTitleButtons(frame.element.querySelector('.title-bar'));
 }
 
 function showTitle(element, props) {
@@ -275,6 +327,7 @@ function createWindow(windowId, props) {
     for (const button of props.buttons)
         titleBar.appendChild(createTitleButton(windowId, button));
     dragByTitle(windowId, element, titleBar);
+    titleBarSizes.observe(titleBar, { box: 'border-box' });
 
     const client = element.appendChild(document.createElement('div'));
     client.className = 'client';
@@ -348,7 +401,10 @@ function reportScreen() {
 
 // A turn of the tablet, a resized browser, full screen, or a keyboard taken off (the title bars grow).
 addEventListener('resize', reportScreen);
-matchMedia('(pointer: coarse)').addEventListener('change', reportScreen);
+matchMedia('(pointer: coarse)').addEventListener('change', () => {
+    reportScreen();
+    document.querySelectorAll('.title-bar').forEach(fitTitleButtons);
+});
 for (const change of ['fullscreenchange', 'webkitfullscreenchange'])
     document.addEventListener(change, () => {
         for (const button of document.querySelectorAll('.title-button.fullScreen'))

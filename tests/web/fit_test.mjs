@@ -2,7 +2,8 @@
 // The page on the screens pupils have, in one engine: at each device's size, pixel ratio and
 // pointer, the menu and each tool window are whole on the page when they open and again after the
 // screen is resized or turned; they are as large as fits; on a touch screen the title bars' buttons
-// take a finger, and a tap on them opens the help and maximises a window and puts it back.
+// take a finger, a crowded bar's "more" unfolds them all, and a tap on them opens the help and
+// maximises a window and puts it back.
 //
 // Every tool window opens at one place and size, so every one is checked at the tightest screens
 // and one, a different one each time, elsewhere.
@@ -133,9 +134,11 @@ async function checkWhole(test, window, when) {
         const halfShown = buttons.filter((button) => !button.shown && !button.wrapped).map((button) => button.kind);
         const covered = shown.filter((button) => !button.onTop).map((button) => `${button.kind} (${button.hit})`);
         const wrapped = buttons.filter((button) => button.wrapped).map((button) => button.kind);
-        test.check(controls.length > 0 && shown.length > 0 && !off.length && !halfShown.length && !covered.length,
+        const unreachable = wrapped.length && !shown.some((button) => button.kind === 'more');
+        test.check(controls.length > 0 && shown.length > 0 && !off.length && !halfShown.length && !covered.length
+            && !unreachable,
             `${name} ${when}: its ${controls.length} controls and ${shown.length} title buttons lie on the page`
-            + `${wrapped.length ? ` (${wrapped} wrapped out of sight)` : ''}`
+            + `${wrapped.length ? ` (${wrapped} wrapped out of sight${unreachable ? ', with no "more"' : ', behind "more"'})` : ''}`
             + `${off.length ? `; off it: ${off}` : ''}${halfShown.length ? `; half cut off: ${halfShown}` : ''}`
             + `${covered.length ? `; under another window: ${covered}` : ''}`);
     }
@@ -166,6 +169,23 @@ async function checkFingerSized(test, window) {
             if (button.shown && (button.box.width < FINGER - 0.5 || button.box.height < FINGER - 0.5))
                 small.push(`${name} ${button.kind} ${button.box.width} × ${button.box.height}`);
     test.check(!small.length, `the title bars' buttons take a finger, ${FINGER} × ${FINGER}${small.length ? `: ${small}` : ''}`);
+}
+
+// A tap on "more" unfolds every button of a crowded bar whole on the page, each on top and a
+// finger's size on touch; a second tap folds them away again.
+async function checkUnfolding(test, window) {
+    const more = await test.titleButton(window, 'more');
+    if (!more)
+        return;
+    await test.tap(more.box);
+    const viewport = await test.run(() => palettraFit.viewport());
+    const { buttons } = await test.measure(window);
+    const amiss = buttons.filter((button) => !button.shown || !button.onTop || !inside(button.box, viewport)
+        || (test.touch && Math.min(button.box.width, button.box.height) < FINGER - 0.5)).map((button) => button.kind);
+    await test.tap(more.box);
+    const folded = (await test.measure(window)).buttons.some((button) => button.wrapped);
+    test.check(!amiss.length && folded, `${window}'s "more" unfolds all ${buttons.length} title buttons`
+        + `${amiss.length ? `, not ${amiss}` : ''} and folds them again${folded ? '' : ': it did not'}`);
 }
 
 async function checkHelpByTap(test, window) {
@@ -203,6 +223,7 @@ async function checkDevice(test, device, window) {
     await checkLargest(test, front);
     if (test.touch)
         await checkFingerSized(test, front);
+    await checkUnfolding(test, MENU);
     await checkHelpByTap(test, front);
     await checkMaximiseByTap(test, front);
     return front;

@@ -25,7 +25,7 @@ namespace {
     };
 
     // In the order of TitleButton.
-    const std::array<ButtonWords, 7> EveryButtonsWords { {
+    const std::array<ButtonWords, 8> EveryButtonsWords { {
         { LanguageSwitchName, LanguageSwitchName, texts::LanguageButtonDoes, "language" },
         { texts::HelpButtonName, texts::HelpButtonName, texts::HelpButtonDoes, "help" },
         { texts::ZoomOutButtonName, texts::ZoomOutButtonName, texts::ZoomOutButtonDoes, "zoomOut" },
@@ -33,6 +33,7 @@ namespace {
         { texts::FullScreenButtonName, texts::LeaveFullScreenButtonName, texts::FullScreenButtonDoes, "fullScreen" },
         { texts::MaximiseButtonName, texts::RestoreButtonName, texts::MaximiseButtonDoes, "maximise" },
         { texts::CloseBoxName, texts::CloseBoxName, texts::CloseButtonDoes, "close" },
+        { texts::MoreButtonsName, texts::MoreButtonsName, texts::MoreButtonsDoes, "more" },
     } };
 
     const ButtonWords& WordsOf(TitleButton button) { return EveryButtonsWords.at(static_cast<std::size_t>(button)); }
@@ -45,7 +46,7 @@ std::vector<TitleButton> TitleBarButtons(const WindowLayout& layout)
         TitleButton::FullScreen, TitleButton::Maximise, TitleButton::Close };
     std::vector<TitleButton> buttons = Logical(layout.clientWidth) >= FingerSide * static_cast<double>(all.size())
         ? all
-        : std::vector { TitleButton::Help, TitleButton::FullScreen, TitleButton::Close };
+        : std::vector { TitleButton::Help, TitleButton::FullScreen, TitleButton::Close, TitleButton::More };
     if (layout.switchesLanguage)
         buttons.insert(buttons.begin(), TitleButton::Language);
     return buttons;

@@ -9,11 +9,13 @@
 namespace palettra::toolkit {
 
 // The buttons of a title bar that a face draws itself, for a screen without keys or a window
-// manager: the switch to the next language, the help, the zoom steps, full screen, maximise and close.
-enum class TitleButton { Language, Help, ZoomOut, ZoomIn, FullScreen, Maximise, Close };
+// manager: the switch to the next language, the help, the zoom steps, full screen, maximise, close,
+// and the one that unfolds the buttons a narrow bar has no room for.
+enum class TitleButton { Language, Help, ZoomOut, ZoomIn, FullScreen, Maximise, Close, More };
 
 // A window's buttons in order from the left. A window too narrow for all of them at a finger's size
-// (the menu) keeps the help, full screen and close, which it can use. The window that switches the
+// (the menu) keeps the help, full screen and close, which it can use, and "more" last, which the
+// face shows only while the bar cannot hold the rest in one row. The window that switches the
 // language has that switch first.
 std::vector<TitleButton> TitleBarButtons(const WindowLayout& layout);
 
