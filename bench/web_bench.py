@@ -31,10 +31,10 @@ REFITS = 20
 FRAME_MS = 16
 # Runs before the page's own resize listener, which fits the windows again, being added first ...
 REFIT_STARTS = "addEventListener('resize', () => { window.refitStarted = performance.now(); });"
-# ... and this one after it, once the page has started: it forces the layout that the fit left.
+# ... and this one after it, once the page has started: it forces the layout that the fit left. The
+# mixer opens by its button's name in the layout, whatever language the browser gives the page.
 REFIT_ENDS = """
-    [...document.querySelectorAll('[data-window="メニュー"] button')]
-        .find((button) => button.textContent.trim() === 'RGB → 1677万色').click();
+    document.querySelector('[data-window="メニュー"] [data-control="Command1"]').click();
     window.refits = [];
     addEventListener('resize', () => {
         document.body.offsetHeight;
