@@ -10,25 +10,35 @@ std::string Language::Name() const
     return Say("日本語");
 }
 
-std::string Language::Say(std::string_view source) const
+std::string_view Language::Find(std::string_view source) const
 {
     const auto entry = std::lower_bound(catalogue_.begin(), catalogue_.end(), source,
         [](const Translation& translation, std::string_view key) { return translation.source < key; });
-    return std::string(entry != catalogue_.end() && entry->source == source ? entry->text : source);
+    return entry != catalogue_.end() && entry->source == source ? entry->text : source;
 }
 
+std::string Language::Say(std::string_view source) const { return std::string(Find(source)); }
+
+// One pass over the pattern: every handler's outcome and description is built this way, after
+// every action, so it neither copies the pattern nor searches it once for each value.
 std::string Language::Say(std::string_view source, std::initializer_list<Value> values) const
 {
-    std::string text = Say(source);
-    for (const Value& value : values) {
-        // Appended piece by piece: GCC 12 at -O3 takes a literal put in front of a temporary string for an
-        // overlapping copy and fails the Release build with a false -Wrestrict.
-        std::string place = "{";
-        place += value.name;
-        place += "}";
-        for (auto at = text.find(place); at != std::string::npos; at = text.find(place, at + value.text.size()))
-            text.replace(at, place.size(), value.text);
+    const std::string_view pattern = Find(source);
+    std::string text;
+    text.reserve(pattern.size() + 32);
+    std::size_t at = 0;
+    for (std::size_t open = pattern.find('{'); open != std::string_view::npos; open = pattern.find('{', at)) {
+        const std::size_t close = pattern.find('}', open);
+        if (close == std::string_view::npos)
+            break;
+        const std::string_view name = pattern.substr(open + 1, close - open - 1);
+        const auto value
+            = std::find_if(values.begin(), values.end(), [name](const Value& each) { return each.name == name; });
+        text += pattern.substr(at, open - at);
+        text += value == values.end() ? pattern.substr(open, close + 1 - open) : value->text;
+        at = close + 1;
     }
+    text += pattern.substr(at);
     return text;
 }
 

@@ -43,10 +43,13 @@ public:
     // The text in this language: the translation of the Japanese source, or the source itself where
     // the catalogue has none (numbers and codes, and whatever a handler wrote).
     std::string Say(std::string_view source) const;
-    // The same, with each `{name}` of the translation replaced by its value.
+    // The same, with each `{name}` of the translation replaced by its value; a value is put in as it
+    // is, never searched for places of its own.
     std::string Say(std::string_view source, std::initializer_list<Value> values) const;
 
 private:
+    std::string_view Find(std::string_view source) const;
+
     std::string_view tag_;
     std::span<const Translation> catalogue_;
 };

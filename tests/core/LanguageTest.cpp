@@ -54,6 +54,8 @@ TEST(Language, FillsEveryPlaceWhereverTheTranslationPutsIt)
     EXPECT_EQ(English.Say("{count} 個の点を塗った (painted {count} points)、{colour}",
                   { { "colour", "(0,0,0), black" }, { "count", "12" } }),
         "painted 12 points, (0,0,0), black");
+    // A value is put in as it is, whatever braces a handler's caption holds.
+    EXPECT_EQ(texts::Japanese().Say("{purpose}、{now}", { { "purpose", "{now}" }, { "now", "a}{" } }), "{now}、a}{");
     EXPECT_EQ(English.Say("RGB = (1,2,3)"), "RGB = (1,2,3)");
     EXPECT_EQ(texts::Japanese().Say("赤"), "赤");
 }
