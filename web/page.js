@@ -234,13 +234,15 @@ function foldTitleBars(except) {
 
 document.addEventListener('pointerdown', (event) => foldTitleBars(event.target.closest?.('.title-bar')), { capture: true });
 document.addEventListener('keydown', (event) => event.key === 'Escape' && foldTitleBars(), { capture: true });
-// Only a new width refits a bar: unfolding it makes it taller.
-const titleBarWidths = new WeakMap();
-const titleBarSizes = new ResizeObserver((entries) => entries.forEach(({ target, borderBoxSize: [{ inlineSize }] }) => {
-    if (titleBarWidths.get(target) === inlineSize)
+// A bar is refitted when its window's width changes. The window is watched, not the bar: a fit folds
+// the bar, which changes the bar's own height, and an observer that changes what it watches leaves
+// the browser a loop it reports as an error. Unfolded or not, the bar takes one row of its window.
+const windowWidths = new WeakMap();
+const windowSizes = new ResizeObserver((entries) => entries.forEach(({ target, borderBoxSize: [{ inlineSize }] }) => {
+    if (windowWidths.get(target) === inlineSize)
         return;
-    titleBarWidths.set(target, inlineSize);
-    fitTitleButtons(target);
+    windowWidths.set(target, inlineSize);
+    fitTitleButtons(target.querySelector('.title-bar'));
 }));
 
 function createTitleButton(windowId, props) {
@@ -327,7 +329,7 @@ function createWindow(windowId, props) {
     for (const button of props.buttons)
         titleBar.appendChild(createTitleButton(windowId, button));
     dragByTitle(windowId, element, titleBar);
-    titleBarSizes.observe(titleBar, { box: 'border-box' });
+    windowSizes.observe(element, { box: 'border-box' });
 
     const client = element.appendChild(document.createElement('div'));
     client.className = 'client';

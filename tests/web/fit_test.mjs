@@ -61,7 +61,8 @@ function installMeasures() {
                 .map((control) => ({ name: `${control.dataset.control}(${control.dataset.index ?? ''})`, box: boxOf(control) }));
             return { frame: boxOf(window), bar: boxOf(window.querySelector('.title-bar')),
                 client: boxOf(window.querySelector('.client')), buttons, controls,
-                maximised: window.classList.contains('maximised') };
+                maximised: window.classList.contains('maximised'),
+                unfolded: window.querySelector('.title-bar').classList.contains('unfolded') };
         },
     };
 }
@@ -188,6 +189,14 @@ async function checkUnfolding(test, window) {
         + `${amiss.length ? `, not ${amiss}` : ''} and folds them again${folded ? '' : ': it did not'}`);
 }
 
+// Leaves the window's title bar unfolded, if it has a "more"; whether it had.
+async function unfold(test, window) {
+    const more = await test.titleButton(window, 'more');
+    if (more?.shown)
+        await test.tap(more.box);
+    return Boolean(more?.shown);
+}
+
 async function checkHelpByTap(test, window) {
     await test.tap((await test.titleButton(window, 'help')).box);
     const opened = await test.run(() => document.getElementById('message').open);
@@ -239,11 +248,16 @@ async function checkGroup(engineName, url, devices, turn) {
         let front;
         for (const [at, device] of devices.entries()) {
             if (at > 0) {
+                const unfolded = await unfold(test, MENU);
                 await test.resize(device);
                 await checkWhole(test, front, `after a resize to ${device.width} × ${device.height}`);
+                if (unfolded)
+                    test.check(!(await test.measure(MENU)).unfolded, `the menu's unfolded bar folds as the page is fitted again`);
             }
             front = await checkDevice(test, device, windows[(turn + at) % windows.length]);
         }
+        const problems = await test.problems();
+        test.check(!problems.length, `no error reached the page while it was fitted ${problems.slice(0, 3).join(' | ')}`);
         return test;
     } catch (error) {
         mkdirSync(out, { recursive: true });
