@@ -26,7 +26,7 @@ namespace {
         const texts::Language& language = control.Owner().Language();
         if (const std::string name = FixedName(control.Layout(), language); !name.empty())
             widget->setAccessibleName(QString::fromStdString(name));
-        widget->setAccessibleDescription(QString::fromStdString(Purpose(control.Layout(), language)));
+        widget->setAccessibleDescription(QString::fromStdString(std::string(Purpose(control.Layout(), language))));
         widget->show();
         return widget;
     }

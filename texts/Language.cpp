@@ -24,8 +24,12 @@ std::string Language::Say(std::string_view source) const { return std::string(Fi
 std::string Language::Say(std::string_view source, std::initializer_list<Value> values) const
 {
     const std::string_view pattern = Find(source);
+    // Room for every value once, so that a long one, a window's whole outcome, is not copied twice.
+    std::size_t room = pattern.size();
+    for (const Value& value : values)
+        room += value.text.size();
     std::string text;
-    text.reserve(pattern.size() + 32);
+    text.reserve(room);
     std::size_t at = 0;
     for (std::size_t open = pattern.find('{'); open != std::string_view::npos; open = pattern.find('{', at)) {
         const std::size_t close = pattern.find('}', open);

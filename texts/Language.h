@@ -46,10 +46,11 @@ public:
     // The same, with each `{name}` of the translation replaced by its value; a value is put in as it
     // is, never searched for places of its own.
     std::string Say(std::string_view source, std::initializer_list<Value> values) const;
-
-private:
+    // The text as Say gives it, without copying it: the catalogue's, which lasts as long as the
+    // program, or the source it was given.
     std::string_view Find(std::string_view source) const;
 
+private:
     std::string_view tag_;
     std::span<const Translation> catalogue_;
 };

@@ -19,9 +19,10 @@ std::string WindowTitle(const WindowLayout& window, const texts::Language& langu
     return language.Say(window.caption);
 }
 
-std::string Purpose(const ControlLayout& control, const texts::Language& language)
+// Read after every action for each control's description, so not copied.
+std::string_view Purpose(const ControlLayout& control, const texts::Language& language)
 {
-    return language.Say(control.description);
+    return language.Find(control.description);
 }
 
 } // namespace palettra::toolkit

@@ -4,6 +4,7 @@
 #include "toolkit/layout/WindowLayout.h"
 
 #include <string>
+#include <string_view>
 
 namespace palettra::toolkit {
 
@@ -17,6 +18,6 @@ std::string WindowName(const WindowLayout& window, const texts::Language& langua
 // What a window's title bar says.
 std::string WindowTitle(const WindowLayout& window, const texts::Language& language);
 // What a control is for, as its description begins.
-std::string Purpose(const ControlLayout& control, const texts::Language& language);
+std::string_view Purpose(const ControlLayout& control, const texts::Language& language);
 
 } // namespace palettra::toolkit

@@ -12,7 +12,7 @@ void Control::Translate()
     const texts::Language& language = owner_.Language();
     if (const std::string name = FixedName(layout_, language); !name.empty())
         Peer().Rename(name);
-    Peer().Describe(Purpose(layout_, language));
+    Peer().Describe(std::string(Purpose(layout_, language)));
 }
 
 } // namespace palettra::toolkit
