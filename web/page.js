@@ -234,15 +234,15 @@ function foldTitleBars(except) {
 
 document.addEventListener('pointerdown', (event) => foldTitleBars(event.target.closest?.('.title-bar')), { capture: true });
 document.addEventListener('keydown', (event) => event.key === 'Escape' && foldTitleBars(), { capture: true });
-// A bar is refitted when its window's width changes. The window is watched, not the bar: a fit folds
-// the bar, which changes the bar's own height, and an observer that changes what it watches leaves
-// the browser a loop it reports as an error. Unfolded or not, the bar takes one row of its window.
-const windowWidths = new WeakMap();
-const windowSizes = new ResizeObserver((entries) => entries.forEach(({ target, borderBoxSize: [{ inlineSize }] }) => {
-    if (windowWidths.get(target) === inlineSize)
+// A bar is refitted when its window's width changes, which the client area's tells: the module sets
+// it. Neither the bar nor its window is watched, as a fit that folds the bar changes the height of
+// both, and an observer that changes what it watches leaves the browser a loop it reports as an error.
+const clientWidths = new WeakMap();
+const clientSizes = new ResizeObserver((entries) => entries.forEach(({ target, borderBoxSize: [{ inlineSize }] }) => {
+    if (clientWidths.get(target) === inlineSize)
         return;
-    windowWidths.set(target, inlineSize);
-    fitTitleButtons(target.querySelector('.title-bar'));
+    clientWidths.set(target, inlineSize);
+    fitTitleButtons(target.parentElement.querySelector('.title-bar'));
 }));
 
 function createTitleButton(windowId, props) {
@@ -329,11 +329,11 @@ function createWindow(windowId, props) {
     for (const button of props.buttons)
         titleBar.appendChild(createTitleButton(windowId, button));
     dragByTitle(windowId, element, titleBar);
-    windowSizes.observe(element, { box: 'border-box' });
 
     const client = element.appendChild(document.createElement('div'));
     client.className = 'client';
     client.style.background = props.background;
+    clientSizes.observe(client, { box: 'border-box' });
     const surface = client.appendChild(document.createElementNS('http://www.w3.org/2000/svg', 'svg'));
     surface.classList.add('decorations');
     surface.setAttribute('aria-hidden', 'true');

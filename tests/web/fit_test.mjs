@@ -197,6 +197,17 @@ async function unfold(test, window) {
     return Boolean(more?.shown);
 }
 
+// A zoom key pressed with the bar unfolded resizes the window, and the fit folds the bar again.
+async function checkZoomWhileUnfolded(test, window) {
+    if (!await unfold(test, window))
+        return;
+    await test.engine.keys('Control+=');
+    await test.run(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+    const folded = !(await test.measure(window)).unfolded;
+    await test.engine.keys('Control+-');
+    test.check(folded, `${window}'s unfolded bar folds as a zoom key resizes the window`);
+}
+
 async function checkHelpByTap(test, window) {
     await test.tap((await test.titleButton(window, 'help')).box);
     const opened = await test.run(() => document.getElementById('message').open);
@@ -233,6 +244,7 @@ async function checkDevice(test, device, window) {
     if (test.touch)
         await checkFingerSized(test, front);
     await checkUnfolding(test, MENU);
+    await checkZoomWhileUnfolded(test, MENU);
     await checkHelpByTap(test, front);
     await checkMaximiseByTap(test, front);
     return front;
