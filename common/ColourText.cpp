@@ -4,7 +4,8 @@
 #include "common/Text.h"
 
 #include <algorithm>
-#include <vector>
+#include <array>
+#include <cstddef>
 
 namespace palettra::common {
 
@@ -32,12 +33,36 @@ namespace {
         return word.In(language) + " (" + word.In(texts::LanguageFor("en")) + ")";
     }
 
+    // A word's text, kept in static storage: the program's heap stays as it was however many colours
+    // a pupil meets, in however many languages.
     struct ComposedWord {
-        const texts::Language* language;
-        const char* word; // NameColour's words are its own table's, so their addresses tell them apart
-        const char* shade;
-        std::string text;
+        const texts::Language* language = nullptr;
+        const char* word = nullptr; // NameColour's words are its own table's, so their addresses tell them apart
+        const char* shade = nullptr;
+        std::array<char, 64> text {};
+        std::size_t size = 0;
+
+        bool Is(const ColourWord& other, const texts::Language& in) const
+        {
+            return word == other.word && shade == other.shade && language == &in;
+        }
     };
+
+    // Room for every word in several languages; a word that finds none, or too long a text, is
+    // composed each time.
+    thread_local std::array<ComposedWord, 128> composed;
+    thread_local std::size_t composedCount = 0;
+
+    void Keep(const ColourWord& word, const texts::Language& language, const std::string& text)
+    {
+        if (composedCount == composed.size() || text.size() > composed.front().text.size())
+            return;
+        ComposedWord& kept = composed[composedCount++];
+        kept.language = &language;
+        kept.word = word.word;
+        kept.shade = word.shade;
+        kept.size = text.copy(kept.text.data(), kept.text.size());
+    }
 
 } // namespace
 
@@ -45,14 +70,15 @@ namespace {
 // each word is looked up in its catalogues once for each language, not at every description.
 std::string ColourWordText(ColourValue colour, const texts::Language& language)
 {
-    thread_local std::vector<ComposedWord> composed;
     const ColourWord word = NameColour(colour);
-    auto known = std::find_if(composed.begin(), composed.end(), [&](const ComposedWord& each) {
-        return each.word == word.word && each.shade == word.shade && each.language == &language;
-    });
-    if (known == composed.end())
-        known = composed.insert(composed.end(), { &language, word.word, word.shade, Compose(word, language) });
-    return known->text;
+    const auto end = composed.begin() + static_cast<std::ptrdiff_t>(composedCount);
+    const auto known
+        = std::find_if(composed.begin(), end, [&](const ComposedWord& each) { return each.Is(word, language); });
+    if (known != end)
+        return std::string(known->text.data(), known->size);
+    std::string text = Compose(word, language);
+    Keep(word, language, text);
+    return text;
 }
 
 std::string ColourText(ColourValue colour, const texts::Language& language)

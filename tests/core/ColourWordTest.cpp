@@ -93,6 +93,9 @@ TEST(ColourText, WritesTheTripleWithoutBlanksThenTheWord)
     EXPECT_EQ(ColourText(RGB(255, 128, 0), Japanese()), "(255,128,0)、橙 (orange)");
     EXPECT_EQ(ColourText(RGB(0, 0, 0), Japanese()), "(0,0,0)、黒 (black)");
     EXPECT_EQ(ColourText(RGB(200, 150, 255), English), "(200,150,255), light purple");
+    // A word already told in one language, and again, in the other.
+    EXPECT_EQ(ColourText(RGB(200, 150, 255), Japanese()), "(200,150,255)、明るい紫 (light purple)");
+    EXPECT_EQ(ColourText(RGB(200, 150, 255), English), "(200,150,255), light purple");
 }
 
 } // namespace
