@@ -26,7 +26,8 @@ namespace {
         const texts::Language& language = control.Owner().Language();
         if (const std::string name = FixedName(control.Layout(), language); !name.empty())
             widget->setAccessibleName(QString::fromStdString(name));
-        widget->setAccessibleDescription(QString::fromStdString(std::string(Purpose(control.Layout(), language))));
+        const std::string_view purpose = Purpose(control.Layout(), language);
+        widget->setAccessibleDescription(QString::fromUtf8(purpose.data(), static_cast<qsizetype>(purpose.size())));
         widget->show();
         return widget;
     }
